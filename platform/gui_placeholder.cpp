@@ -1,0 +1,1 @@
+// Widgets-side platform services are added here as the windows arrive.

@@ -1,0 +1,44 @@
+#include "res/resource.h"
+#include "res/stringtable.h"
+
+
+// English string table (language 1033).
+static const StringTableEntry kEnglish[] = {
+    {IDR_MAINFRAME, "Rawcast\n\nRawcas\n\n\nRawcast.Document\nRawcas Document"},
+    {IDC_OUTPUT, "Output\nOutput"},
+    {AFX_IDS_APP_TITLE, "Rawcast"},
+    {AFX_IDS_IDLEMESSAGE, "Ready"},
+
+    {AFX_IDS_UNNAMED_FILE, "an unnamed file"},
+    {AFX_IDS_MEMORY_EXCEPTION, "Out of memory."},
+    {AFX_IDP_FAILED_TO_CREATE_DOC, "Failed to create empty document."},
+    {AFX_IDP_FAILED_TO_START_PRINT, "Could not start print job."},
+    {AFX_IDP_INTERNAL_FAILURE, "Internal application error."},
+    {AFX_IDP_COMMAND_FAILURE, "Command failed."},
+    {AFX_IDP_FAILED_MEMORY_ALLOC, "Insufficient memory to perform operation."},
+    {AFX_IDP_UNREG_DONE,
+     "System registry entries have been removed and the INI file (if any) was deleted."},
+    {AFX_IDP_NO_ERROR_AVAILABLE, "No error message is available."},
+    {AFX_IDP_PARSE_UINT, "Please enter a positive integer."},
+    {IDS_PRINT_JOB_INCOMPLETE, "The print job could not be completed."},
+
+    {AFX_IDP_FILE_NONE + 1, "An unknown error occurred while accessing %1."},
+    {AFX_IDP_FILE_NONE + 2, "%1 was not found."},
+    {AFX_IDP_FILE_NONE + 3, "%1 contains an invalid path."},
+    {AFX_IDP_FILE_NONE + 4, "%1 could not be opened because there are too many open files."},
+    {AFX_IDP_FILE_NONE + 5, "Access to %1 was denied."},
+    {AFX_IDP_FILE_NONE + 6, "An invalid file handle was associated with %1."},
+    {AFX_IDP_FILE_NONE + 7, "%1 could not be removed because it is the current directory."},
+    {AFX_IDP_FILE_NONE + 8, "%1 could not be created because the directory is full."},
+    {AFX_IDP_FILE_NONE + 9, "Seek failed on %1"},
+    {AFX_IDP_FILE_NONE + 10, "A hardware I/O error was reported while accessing %1."},
+    {AFX_IDP_FILE_NONE + 11, "A sharing violation occurred while accessing %1."},
+    {AFX_IDP_FILE_NONE + 12, "A locking violation occurred while accessing %1."},
+    {AFX_IDP_FILE_NONE + 13, "Disk full while accessing %1."},
+    {AFX_IDP_FILE_NONE + 14, "An attempt was made to access %1 past its end."},
+};
+
+std::span<const StringTableEntry> EnglishStringTable()
+{
+    return kEnglish;
+}

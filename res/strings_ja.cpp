@@ -1,0 +1,43 @@
+#include "res/resource.h"
+#include "res/stringtable.h"
+
+// Japanese string table (language 1041). Half-width katakana are kept as they are.
+static const StringTableEntry kJapanese[] = {
+    {IDR_MAINFRAME, "Rawcast\n\nRawcas\n\n\nRawcast.Document\nRawcas Document"},
+    {IDC_OUTPUT, "ﾌｧｲﾙを印刷\n印刷"},
+    {AFX_IDS_APP_TITLE, "Rawcast"},
+    {AFX_IDS_IDLEMESSAGE, "ﾚﾃﾞｨ"},
+
+    {AFX_IDS_UNNAMED_FILE, "無題のﾌｧｲﾙ"},
+    {AFX_IDS_MEMORY_EXCEPTION, "ﾒﾓﾘが不足しています。"},
+    {AFX_IDP_FAILED_TO_CREATE_DOC, "空のﾄﾞｷｭﾒﾝﾄの作成に失敗しました。"},
+    {AFX_IDP_FAILED_TO_START_PRINT, "印刷を開始できませんでした。"},
+    {AFX_IDP_INTERNAL_FAILURE, "ｱﾌﾟﾘｹｰｼｮﾝの内部ｴﾗｰです。"},
+    {AFX_IDP_COMMAND_FAILURE, "ｺﾏﾝﾄﾞの実行に失敗しました。"},
+    {AFX_IDP_FAILED_MEMORY_ALLOC, "実行するためのﾒﾓﾘが足りません。"},
+    {AFX_IDP_UNREG_DONE,
+     "System registry entries have been removed and the INI file (if any) was deleted."},
+    {AFX_IDP_NO_ERROR_AVAILABLE, "ｴﾗｰ ﾒｯｾｰｼﾞはありません。"},
+    {AFX_IDP_PARSE_UINT, "正の整数を入力してください。"},
+    {IDS_PRINT_JOB_INCOMPLETE, "印刷ｼﾞｮﾌﾞを完了できませんでした。"},
+
+    {AFX_IDP_FILE_NONE + 1, "%1 へのｱｸｾｽ中に予期しないｴﾗｰが発生しました。"},
+    {AFX_IDP_FILE_NONE + 2, "%1 が見つかりません。"},
+    {AFX_IDP_FILE_NONE + 3, "%1 は無効なﾊﾟｽです。"},
+    {AFX_IDP_FILE_NONE + 4, "開いているﾌｧｲﾙが多すぎるため %1 を開けませんでした。"},
+    {AFX_IDP_FILE_NONE + 5, "%1 へのｱｸｾｽは拒否されました。"},
+    {AFX_IDP_FILE_NONE + 6, "%1 へ無効なﾌｧｲﾙ ﾊﾝﾄﾞﾙが関連付けられています。"},
+    {AFX_IDP_FILE_NONE + 7, "ｶﾚﾝﾄ ﾃﾞｨﾚｸﾄﾘ %1 は削除できません。"},
+    {AFX_IDP_FILE_NONE + 8, "%1 を作成できません。そのﾃﾞｨﾚｸﾄﾘはいっぱいです。 "},
+    {AFX_IDP_FILE_NONE + 9, "%1 のｼｰｸに失敗しました"},
+    {AFX_IDP_FILE_NONE + 10, "%1 へのｱｸｾｽ中にﾊｰﾄﾞｳｪｱ I/O ｴﾗｰが報告されました。"},
+    {AFX_IDP_FILE_NONE + 11, "%1 へのｱｸｾｽ中に共有違反が発生しました。"},
+    {AFX_IDP_FILE_NONE + 12, "%1 へのｱｸｾｽ中にﾛｯｷﾝｸﾞ違反が発生しました。"},
+    {AFX_IDP_FILE_NONE + 13, "%1 へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。"},
+    {AFX_IDP_FILE_NONE + 14, "%1 のﾌｧｲﾙの終わりです。"},
+};
+
+std::span<const StringTableEntry> JapaneseStringTable()
+{
+    return kJapanese;
+}
