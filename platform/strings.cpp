@@ -14,15 +14,6 @@ std::optional<ResourceLanguage>& languageOverride()
     return language;
 }
 
-const StringTableEntry* findIn(std::span<const StringTableEntry> table, UINT id)
-{
-    for (const auto& entry : table) {
-        if (entry.id == id)
-            return &entry;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 ResourceLanguage AfxLanguageFromLocaleName(const QString& localeName)
@@ -46,25 +37,18 @@ void AfxSetResourceLanguage(ResourceLanguage language)
     languageOverride() = language;
 }
 
-static const StringTableEntry* lookup(UINT id)
-{
-    const bool japanese = AfxGetResourceLanguage() == ResourceLanguage::Japanese;
-    const auto first = japanese ? JapaneseStringTable() : EnglishStringTable();
-    const auto second = japanese ? EnglishStringTable() : JapaneseStringTable();
-    if (const auto* entry = findIn(first, id))
-        return entry;
-    return findIn(second, id);
-}
+// In resources.cpp, with the other lookups.
+const StringTableEntry* AfxFindStringEntry(UINT id);
 
 QString AfxLoadString(UINT id)
 {
-    const auto* entry = lookup(id);
+    const auto* entry = AfxFindStringEntry(id);
     return entry ? QString::fromUtf8(entry->text) : QString();
 }
 
 bool AfxHasString(UINT id)
 {
-    return lookup(id) != nullptr;
+    return AfxFindStringEntry(id) != nullptr;
 }
 
 QString AfxGetAppName()
