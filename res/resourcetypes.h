@@ -131,6 +131,12 @@ struct IconResource
 };
 
 // ---- Version information ----------------------------------------------------------
+// The values of the fixed part as the Windows version resource numbers them.
+inline constexpr DWORD VS_FFI_FILEFLAGSMASK = 0x0000003F;
+inline constexpr DWORD VOS__WINDOWS32 = 0x00000004;
+inline constexpr DWORD VFT_APP = 0x00000001;
+inline constexpr DWORD VFT2_UNKNOWN = 0x00000000;
+
 struct VersionString
 {
     const char* key;
