@@ -30,6 +30,9 @@ public:
     void ReadList(CWinApp& app);
     void WriteList(CWinApp& app);
 
+    // The profile key of slot index: the entry format with "%d" as index + 1.
+    QString EntryName(int index) const;
+
     UINT m_nStart; // command of the first entry
     QString m_strSectionName;
     QString m_strEntryFormat; // "File%d"
