@@ -1,6 +1,7 @@
 #include "platform/cups_spooler.h"
 
 #include <QRegularExpression>
+#include <cstdint>
 #include <cstring>
 #include <cups/cups.h>
 #include <memory>
@@ -30,6 +31,7 @@ struct CupsPrinter
     HttpPtr http;
     int jobId = 0;
     bool documentOpen = false;
+    std::uint64_t bytesWritten = 0; // into the open document
 };
 
 CupsPrinter* printerOf(HANDLE hPrinter)
@@ -152,6 +154,7 @@ DWORD CCupsSpooler::StartDocPrinter(HANDLE hPrinter, DWORD, const DOC_INFO_1& do
     }
     printer->jobId = jobId;
     printer->documentOpen = true;
+    printer->bytesWritten = 0;
     return static_cast<DWORD>(jobId);
 }
 
@@ -172,6 +175,7 @@ bool CCupsSpooler::WritePrinter(HANDLE hPrinter, const void* buffer, std::size_t
     if (cupsWriteRequestData(printer->http.get(), static_cast<const char*>(buffer), count) !=
         HTTP_STATUS_CONTINUE)
         return false;
+    printer->bytesWritten += count;
     if (pWritten)
         *pWritten = count;
     return true;
@@ -189,6 +193,13 @@ bool CCupsSpooler::EndDocPrinter(HANDLE hPrinter)
         return false;
     printer->documentOpen = false;
     const ipp_status_t status = cupsFinishDocument(printer->http.get(), printer->queue.constData());
+    if (printer->bytesWritten == 0) {
+        // CUPS refuses a document without data ("No file in print request") and would keep
+        // the job held. An empty document has nothing to print: withdraw the job, and the
+        // document has ended as it should.
+        cupsCancelJob2(printer->http.get(), printer->queue.constData(), printer->jobId, 0);
+        return true;
+    }
     return status <= IPP_STATUS_OK_CONFLICTING;
 }
 
