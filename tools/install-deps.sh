@@ -7,7 +7,7 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev libxkbcommon-dev
-    libcups2-dev cups cups-client cups-daemon
+    libcups2-dev cups cups-client cups-daemon libssl-dev
     googletest libgtest-dev
     libsimpleini-dev
     clang libclang-rt-14-dev

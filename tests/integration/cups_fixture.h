@@ -6,9 +6,9 @@
 #include "output/outputjob.h"
 #include "platform/globalmem.h"
 #include "private_cups.h"
+#include "sha256.h"
 #include "support/test_env.h"
 
-#include <QCryptographicHash>
 #include <QStringList>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -65,7 +65,7 @@ private:
 
 inline QByteArray sha256(const QByteArray& bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    return Sha256::of(bytes);
 }
 
 class CupsOutputTest : public ::testing::Test

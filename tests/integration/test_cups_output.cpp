@@ -25,7 +25,7 @@ quint16 closedPort()
 
 // Streams size bytes of a pattern into a file, chunk by chunk (every chunk differs), and
 // adds them to hash; nothing of that size is held in memory.
-bool writeBigFile(const QString& path, qint64 size, QCryptographicHash& hash)
+bool writeBigFile(const QString& path, qint64 size, Sha256& hash)
 {
     QFile out(path);
     if (!out.open(QIODevice::WriteOnly))
@@ -36,7 +36,7 @@ bool writeBigFile(const QString& path, qint64 size, QCryptographicHash& hash)
         const qint64 n = std::min<qint64>(chunk.size(), size - done);
         if (out.write(chunk.constData(), n) != n)
             return false;
-        hash.addData(QByteArrayView(chunk.constData(), n));
+        hash.add(QByteArrayView(chunk.constData(), n));
         done += n;
     }
     return true;
@@ -135,8 +135,8 @@ TEST_F(CupsOutputTest, A300MegabyteFileArrivesWhole)
     constexpr qint64 size = 300'000'000; // not a multiple of the block
     // One small file, then the big one: the digest covers both, in order.
     const QByteArray head = TempFiles::pattern(777, 'h');
-    QCryptographicHash expected(QCryptographicHash::Sha256);
-    expected.addData(head);
+    Sha256 expected;
+    expected.add(head);
     const QString big = files.path("big.prn");
     ASSERT_TRUE(writeBigFile(big, size, expected)) << "cannot write " << big.toStdString();
     sink->setKeepLimit(0); // the digest is enough

@@ -1,6 +1,7 @@
 #include "loopback_sink.h"
 
-#include <QCryptographicHash>
+#include "sha256.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -21,7 +22,7 @@ struct LoopbackSink::Connection
     qint64 size = 0;
     qint64 keepLimit = 0;
     QByteArray data;
-    std::unique_ptr<QCryptographicHash> hash;
+    std::unique_ptr<Sha256> hash;
 };
 
 namespace {
@@ -153,7 +154,7 @@ void LoopbackSink::run()
             ++m_accepted;
             c->keepLimit = m_keepLimit;
             if (m_hashing)
-                c->hash = std::make_unique<QCryptographicHash>(QCryptographicHash::Sha256);
+                c->hash = std::make_unique<Sha256>();
             if (!m_outputDir.isEmpty()) {
                 const QString name = QDir(m_outputDir).filePath(
                     QStringLiteral("job-%1.prn").arg(m_accepted, 4, 10, QLatin1Char('0')));
@@ -180,7 +181,7 @@ bool LoopbackSink::receive(Connection& c)
         return false;
     c.size += n;
     if (c.hash)
-        c.hash->addData(QByteArrayView(buffer.get(), n));
+        c.hash->add(QByteArrayView(buffer.get(), n));
     if (c.data.size() < c.keepLimit)
         c.data.append(buffer.get(), qsizetype(std::min<qint64>(n, c.keepLimit - c.data.size())));
     if (c.file >= 0 && !writeAll(c.file, buffer.get(), n)) {
