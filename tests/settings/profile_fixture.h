@@ -2,6 +2,7 @@
 
 #include "platform/winapp.h"
 
+#include "support/qt_print.h"
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,6 +2,7 @@
 
 #include "platform/inifile.h"
 
+#include "support/qt_print.h"
 #include <gtest/gtest.h>
 
 namespace {
