@@ -1,5 +1,6 @@
 #include "platform/winapp.h"
 
+#include "platform/doctemplate.h"
 #include "platform/recentfilelist.h"
 
 #include <cassert>
@@ -20,6 +21,8 @@ CWinApp::CWinApp()
 
 CWinApp::~CWinApp()
 {
+    // The document's window and view still reach the application while they go.
+    m_pDocTemplate.reset();
     m_hDevNames = GlobalFree(m_hDevNames);
     m_hDevMode = GlobalFree(m_hDevMode);
     if (currentApp() == this)

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "platform/afxtypes.h"
+#include "platform/cmdtarget.h"
+#include "platform/commandline.h"
+#include "platform/doctemplate.h"
 #include "platform/globalmem.h"
 #include "platform/printdlg.h"
 
@@ -14,11 +17,11 @@ class CWnd;
 // The application object's GUI-free part: profile functions, recent-file list and the
 // printer selection. The Widgets side (windows, message loop, document template) builds
 // on it. There is one application object at a time, reached through AfxGetApp.
-class CWinApp
+class CWinApp : public CCmdTarget
 {
 public:
     CWinApp();
-    virtual ~CWinApp();
+    ~CWinApp() override;
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
@@ -56,6 +59,25 @@ public:
     HGLOBAL m_hDevNames = nullptr;
     HGLOBAL m_hDevMode = nullptr;
 
+    // ---- Documents, windows and the message loop (the Widgets side) ----------------
+    void AddDocTemplate(std::unique_ptr<CDocTemplate> pTemplate);
+    CDocTemplate* GetDocTemplate() const { return m_pDocTemplate.get(); }
+    void OnFileNew();
+    void OnFileOpen();
+    // The open road: prepares the path, only activates the window when it is the open
+    // document's, else opens it into the template's document. Null on failure.
+    CDocument* OpenDocumentFile(const QString& fileName);
+    bool ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+    // Runs the message loop; its quit code.
+    int Run();
+    void OnAppExit();
+    void OnOpenRecentFile(UINT nID);
+    void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
+    // Closes the document with its window and view.
+    void CloseAllDocuments();
+
+    CCommandLineInfo* m_pCmdInfo = nullptr;
+
     // ---- Application state ----------------------------------------------------------
     QString m_pszAppName;
     QString m_pszProfileName; // full path of the profile file
@@ -63,6 +85,7 @@ public:
     CWnd* m_pMainWnd = nullptr;
     std::unique_ptr<CRecentFileList> m_pRecentFileList;
     UINT m_nNumPreviewPages = 0;
+    std::unique_ptr<CDocTemplate> m_pDocTemplate;
 };
 
 CWinApp* AfxGetApp();
