@@ -73,10 +73,11 @@ long RecordingSpooler::DocumentProperties(HANDLE, const QString& deviceName,
                                           void* pDevModeOutput, std::size_t outputSize,
                                           DWORD mode)
 {
+    calls << QStringLiteral("DocumentProperties %1").arg(mode);
     QByteArray record = deviceName.toUtf8() + QByteArray("\0copies=1\0\0", 11);
     if (mode == 0 && !pDevModeOutput)
-        return record.size();
-    if (!pDevModeOutput || outputSize < std::size_t(record.size()))
+        return failDevModeSize ? -1 : record.size();
+    if (failDevModeFill || !pDevModeOutput || outputSize < std::size_t(record.size()))
         return -1;
     std::memcpy(pDevModeOutput, record.constData(), record.size());
     return 1;
@@ -84,11 +85,14 @@ long RecordingSpooler::DocumentProperties(HANDLE, const QString& deviceName,
 
 std::optional<PrinterInfo> RecordingSpooler::GetDefaultPrinter()
 {
+    calls << QStringLiteral("GetDefaultPrinter");
     return defaultPrinter;
 }
 
 std::vector<PrinterInfo> RecordingSpooler::EnumPrinters()
 {
+    if (!destinations.empty())
+        return destinations;
     std::vector<PrinterInfo> list;
     if (defaultPrinter)
         list.push_back(*defaultPrinter);

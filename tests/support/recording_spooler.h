@@ -41,6 +41,9 @@ public:
     // Destinations that open; empty means every name opens.
     QStringList printers;
     std::optional<PrinterInfo> defaultPrinter;
+    std::vector<PrinterInfo> destinations; // EnumPrinters; empty: the default alone
+    bool failDevModeSize = false;          // DocumentProperties' size query fails
+    bool failDevModeFill = false;          // DocumentProperties with DM_OUT_BUFFER fails
     bool failStartDoc = false;
     bool failEndDoc = false;
     int failWriteAt = -1;      // index of the write that fails
