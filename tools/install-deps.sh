@@ -6,12 +6,13 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-    libgl-dev libxkbcommon-dev
+    libgl-dev libxkbcommon-dev libx11-dev
     libcups2-dev cups cups-client cups-daemon libssl-dev
     googletest libgtest-dev
     libsimpleini-dev
     clang libclang-rt-14-dev
     xvfb xauth x11-utils xdotool imagemagick fonts-noto-cjk
+    desktop-file-utils appstream
 )
 
 missing=()

@@ -1,1 +1,0 @@
-// Widgets-side platform services are added here as the windows arrive.
