@@ -8,6 +8,13 @@
 #include <QByteArray>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <ostream>
+
+// Failures show texts, not their UTF-16 code units.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 // An application object with its profile in a temporary folder and the recording spooler.
 class PrinterFixture : public ::testing::Test
