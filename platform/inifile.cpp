@@ -16,7 +16,7 @@ enum class Kind
     Other
 };
 
-// One line of the text; offsets into it. contentEnd stops before "\r\n" or "\n".
+// One line of the text; offsets into it. contentEnd stops before the line ending.
 struct Line
 {
     qsizetype begin = 0;
@@ -96,14 +96,12 @@ std::vector<Line> splitLines(const QByteArray& text)
         Line line;
         line.begin = pos;
         const qsizetype nl = text.indexOf('\n', pos);
-        if (nl < 0) {
-            line.contentEnd = line.next = text.size();
-        } else {
-            line.contentEnd = nl;
-            line.next = nl + 1;
-            if (nl > pos && text[nl - 1] == '\r')
-                --line.contentEnd;
-        }
+        line.contentEnd = nl < 0 ? text.size() : nl;
+        line.next = nl < 0 ? text.size() : nl + 1;
+        // A CR before the LF, or at the very end, is line ending too: a value never
+        // changes when a line is added after it.
+        if (line.contentEnd > pos && text[line.contentEnd - 1] == '\r')
+            --line.contentEnd;
         classify(text, line);
         lines.push_back(line);
         pos = line.next;
@@ -209,8 +207,8 @@ bool SetValue(QByteArray& text, const QByteArray& section, const QByteArray& key
     }
 
     const Line& after = lines[lastKey];
-    if (after.next == after.contentEnd) // the last line, without a line ending
-        text.insert(after.contentEnd, nl + entry + nl);
+    if (!text.endsWith('\n') && after.next == text.size()) // the last line, unterminated
+        text.append(nl + entry + nl);
     else
         text.insert(after.next, entry + nl);
     return true;
