@@ -1,8 +1,8 @@
 #include "cups_fixture.h"
 
 #include <QFile>
-#include <sys/socket.h>
 #include <netinet/in.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 using namespace cupstest;
@@ -175,12 +175,10 @@ TEST_F(CupsOutputTest, APrinterThatCannotBeReachedIsNotTheEnginesFailure)
     // The backend cannot connect; the engine only knows that the spooler took the job.
     const QString queue = QStringLiteral("unreachable");
     QString error;
-    ASSERT_TRUE(cups.addQueue(queue,
-                              QStringLiteral("socket://127.0.0.1:%1/?contimeout=1").arg(closedPort()),
-                              &error))
+    ASSERT_TRUE(cups.addQueue(
+        queue, QStringLiteral("socket://127.0.0.1:%1/?contimeout=1").arg(closedPort()), &error))
         << error.toStdString();
-    const OutputResult result =
-        send({files.write("a", TempFiles::pattern(4096, 'a'))}, 10, queue);
+    const OutputResult result = send({files.write("a", TempFiles::pattern(4096, 'a'))}, 10, queue);
 
     EXPECT_TRUE(result.SentWhole());
     EXPECT_FALSE(result.failed);

@@ -156,8 +156,10 @@ void LoopbackSink::run()
             if (m_hashing)
                 c->hash = std::make_unique<Sha256>();
             if (!m_outputDir.isEmpty()) {
-                const QString name = QDir(m_outputDir).filePath(
-                    QStringLiteral("job-%1.prn").arg(m_accepted, 4, 10, QLatin1Char('0')));
+                const QString name =
+                    QDir(m_outputDir)
+                        .filePath(
+                            QStringLiteral("job-%1.prn").arg(m_accepted, 4, 10, QLatin1Char('0')));
                 c->file = ::open(QFile::encodeName(name).constData(),
                                  O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
             }

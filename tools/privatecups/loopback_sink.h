@@ -19,9 +19,9 @@ class LoopbackSink
 public:
     struct Job
     {
-        qint64 size = 0;     // every byte the connection carried
-        QByteArray sha256;   // raw digest (32 bytes) of those bytes; empty when hashing is off
-        QByteArray data;     // the first keepLimit bytes
+        qint64 size = 0;   // every byte the connection carried
+        QByteArray sha256; // raw digest (32 bytes) of those bytes; empty when hashing is off
+        QByteArray data;   // the first keepLimit bytes
     };
 
     // Starts listening at once; isListening() tells whether that worked.
@@ -35,17 +35,17 @@ public:
     bool isListening() const { return m_listenFd >= 0; }
 
     quint16 port() const { return m_port; }
-    std::vector<Job> jobs() const;             // connections that have closed, in order
+    std::vector<Job> jobs() const;              // connections that have closed, in order
     bool waitForJobs(int count, int timeoutMs); // true when at least count jobs have closed
-    void setKeepLimit(qint64 bytes);           // default 64 MiB
-    void setOutputDir(const QString& dir);     // also write each job as a file (job-0001.prn, ...)
+    void setKeepLimit(qint64 bytes);            // default 64 MiB
+    void setOutputDir(const QString& dir);      // also write each job as a file (job-0001.prn, ...)
 
     // Beyond the common interface.
-    void setHashing(bool on);                  // default on; off saves CPU in benchmarks
-    qint64 bytesReceived() const;              // over all connections, open ones included
+    void setHashing(bool on);                       // default on; off saves CPU in benchmarks
+    qint64 bytesReceived() const;                   // over all connections, open ones included
     bool waitForBytes(qint64 total, int timeoutMs); // true when bytesReceived() >= total
     int openConnections() const;
-    void clear();                              // forgets the closed jobs and the byte count
+    void clear(); // forgets the closed jobs and the byte count
 
 private:
     struct Connection;

@@ -167,8 +167,8 @@ bool PrivateCups::start(QString* error)
             ::dup2(outFd, 1);
             ::dup2(outFd, 2);
         }
-        ::execl(program.constData(), "cupsd", "-f", "-c", conf.constData(), "-s",
-                files.constData(), static_cast<char*>(nullptr));
+        ::execl(program.constData(), "cupsd", "-f", "-c", conf.constData(), "-s", files.constData(),
+                static_cast<char*>(nullptr));
         ::_exit(127);
     }
     if (outFd >= 0)
@@ -206,15 +206,33 @@ bool PrivateCups::writeConfig(QString* error)
         }
     }
     const QByteArray files = "# Written by PrivateCups: everything lives under this folder.\n"
-                             "ServerRoot " + root + "\n"
-                             "RequestRoot " + root + "/spool\n"
-                             "TempDir " + root + "/tmp\n"
-                             "CacheDir " + root + "/cache\n"
-                             "StateDir " + root + "/state\n"
-                             "ErrorLog " + root + "/error_log\n"
-                             "AccessLog " + root + "/access_log\n"
-                             "PageLog " + root + "/page_log\n"
-                             "Printcap " + root + "/printcap\n"
+                             "ServerRoot " +
+                             root +
+                             "\n"
+                             "RequestRoot " +
+                             root +
+                             "/spool\n"
+                             "TempDir " +
+                             root +
+                             "/tmp\n"
+                             "CacheDir " +
+                             root +
+                             "/cache\n"
+                             "StateDir " +
+                             root +
+                             "/state\n"
+                             "ErrorLog " +
+                             root +
+                             "/error_log\n"
+                             "AccessLog " +
+                             root +
+                             "/access_log\n"
+                             "PageLog " +
+                             root +
+                             "/page_log\n"
+                             "Printcap " +
+                             root +
+                             "/printcap\n"
                              "ServerBin /usr/lib/cups\n"
                              "DataDir /usr/share/cups\n"
                              "FileDevice Yes\n"
@@ -224,9 +242,13 @@ bool PrivateCups::writeConfig(QString* error)
                              "LogFileGroup root\n"
                              "CreateSelfSignedCerts no\n";
     const QByteArray conf = "# Written by PrivateCups: a Unix socket only, no web, no browsing.\n"
-                            "LogLevel " + m_logLevel.toLatin1() + "\n"
+                            "LogLevel " +
+                            m_logLevel.toLatin1() +
+                            "\n"
                             "MaxLogSize 0\n"
-                            "Listen " + QFile::encodeName(m_socket) + "\n"
+                            "Listen " +
+                            QFile::encodeName(m_socket) +
+                            "\n"
                             "Browsing No\n"
                             "BrowseLocalProtocols none\n"
                             "WebInterface No\n"
@@ -272,8 +294,7 @@ bool PrivateCups::waitUntilAnswering(int timeoutMs, QString* error)
             http_t* http = httpConnect2(socket.constData(), 0, nullptr, AF_UNSPEC,
                                         HTTP_ENCRYPTION_NEVER, 1, 1000, nullptr);
             if (http) {
-                ipp_t* response =
-                    cupsDoRequest(http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+                ipp_t* response = cupsDoRequest(http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
                 httpClose(http);
                 if (response) {
                     ippDelete(response);
@@ -282,7 +303,8 @@ bool PrivateCups::waitUntilAnswering(int timeoutMs, QString* error)
             }
         }
         if (timer.elapsed() > timeoutMs) {
-            *error = failureText(QStringLiteral("cupsd did not answer within %1 ms").arg(timeoutMs));
+            *error =
+                failureText(QStringLiteral("cupsd did not answer within %1 ms").arg(timeoutMs));
             return false;
         }
         QThread::msleep(10);
@@ -366,13 +388,13 @@ LoopbackSink* PrivateCups::addRawQueue(const QString& name, QString* error)
 bool PrivateCups::addQueue(const QString& name, const QString& deviceUri, QString* error)
 {
     int code = -1;
-    const QString output =
-        runTool(QStringLiteral("lpadmin"),
-                {QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"), deviceUri},
-                &code);
+    const QString output = runTool(
+        QStringLiteral("lpadmin"),
+        {QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"), deviceUri}, &code);
     if (code != 0) {
         if (error)
-            *error = QStringLiteral("lpadmin -p %1 failed (%2): %3").arg(name).arg(code).arg(output);
+            *error =
+                QStringLiteral("lpadmin -p %1 failed (%2): %3").arg(name).arg(code).arg(output);
         return false;
     }
     return true;

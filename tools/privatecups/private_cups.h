@@ -6,9 +6,9 @@
 #include <QStringList>
 
 #include <map>
-#include <utility>
 #include <memory>
 #include <sys/types.h>
+#include <utility>
 #include <vector>
 
 // A private CUPS server for tests, benchmarks and demos: its own cupsd with a fresh
