@@ -16,7 +16,8 @@ void EnsureGuiApplication()
     static int argc = 1;
     static char name[] = "rawcast";
     static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
+    // Never destroyed: Qt's own statics may go first at exit.
+    new QApplication(argc, argv);
 }
 
 void AppFixture::SetUp()
