@@ -1,5 +1,6 @@
 #include "private_cups.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -79,6 +80,27 @@ QString tail(const QString& text, int lines)
     return all.join(QLatin1Char('\n'));
 }
 
+// Folders of earlier harnesses whose process died without stop() (a crash, SIGKILL): their
+// cupsd went with them, the folder stayed. Only folders of a dead cupsd, untouched for ten
+// minutes, so that a harness starting next to this one is never taken for one.
+void removeStaleRoots(const QString& base)
+{
+    const QDir dir(base);
+    const auto entries = dir.entryInfoList({QStringLiteral("rawcast-cups-*")},
+                                           QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    for (const QFileInfo& entry : entries) {
+        if (entry.lastModified().secsTo(QDateTime::currentDateTime()) < 600)
+            continue;
+        QFile pidFile(entry.filePath() + QStringLiteral("/state/cupsd.pid"));
+        if (pidFile.open(QIODevice::ReadOnly)) {
+            const pid_t pid = pid_t(pidFile.readAll().trimmed().toLong());
+            if (pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM))
+                continue;
+        }
+        QDir(entry.filePath()).removeRecursively();
+    }
+}
+
 } // namespace
 
 PrivateCups::PrivateCups() = default;
@@ -116,6 +138,7 @@ bool PrivateCups::start(QString* error)
     QString base = QDir::tempPath();
     if (base.size() > 60 || !QFileInfo(base).isDir())
         base = QStringLiteral("/tmp");
+    removeStaleRoots(base);
     QByteArray pattern = QFile::encodeName(base + QStringLiteral("/rawcast-cups-XXXXXX"));
     if (!::mkdtemp(pattern.data())) {
         *error = QStringLiteral("cannot create a folder in %1: %2")
