@@ -64,6 +64,18 @@ static const StringTableEntry kEnglish[] = {
     {AFX_IDP_PARSE_UINT, "Please enter a positive integer."},
     {IDS_PRINT_JOB_INCOMPLETE, "The print job could not be completed."},
 
+    {IDS_PRINT_SETUP_TITLE, "Print Setup"},
+    {IDS_PRINT_SETUP_PRINTER, "&Printer:"},
+    {IDS_PRINT_SETUP_NAME, "Name"},
+    {IDS_PRINT_SETUP_DRIVER, "Driver"},
+    {IDS_PRINT_SETUP_STATUS, "Status"},
+    {IDS_PRINT_SETUP_LOCATION, "Location"},
+    {IDS_PRINT_SETUP_URI, "URI"},
+    {IDS_PRINT_SETUP_DEFAULT, "%1 (Default)"},
+    {IDS_PRINT_SETUP_NONE, "No printers are installed."},
+    {IDS_PRINT_SETUP_OK, "OK"},
+    {IDS_PRINT_SETUP_CANCEL, "Cancel"},
+
     {AFX_IDP_FILE_NONE + 1, "An unknown error occurred while accessing %1."},
     {AFX_IDP_FILE_NONE + 2, "%1 was not found."},
     {AFX_IDP_FILE_NONE + 3, "%1 contains an invalid path."},

@@ -64,6 +64,18 @@ static const StringTableEntry kJapanese[] = {
     {AFX_IDP_PARSE_UINT, "正の整数を入力してください。"},
     {IDS_PRINT_JOB_INCOMPLETE, "印刷ｼﾞｮﾌﾞを完了できませんでした。"},
 
+    {IDS_PRINT_SETUP_TITLE, "ﾌﾟﾘﾝﾀの設定"},
+    {IDS_PRINT_SETUP_PRINTER, "ﾌﾟﾘﾝﾀ(&P):"},
+    {IDS_PRINT_SETUP_NAME, "名前"},
+    {IDS_PRINT_SETUP_DRIVER, "ﾄﾞﾗｲﾊﾞ"},
+    {IDS_PRINT_SETUP_STATUS, "状態"},
+    {IDS_PRINT_SETUP_LOCATION, "場所"},
+    {IDS_PRINT_SETUP_URI, "URI"},
+    {IDS_PRINT_SETUP_DEFAULT, "%1 (通常使うﾌﾟﾘﾝﾀ)"},
+    {IDS_PRINT_SETUP_NONE, "ﾌﾟﾘﾝﾀがｲﾝｽﾄｰﾙされていません。"},
+    {IDS_PRINT_SETUP_OK, "OK"},
+    {IDS_PRINT_SETUP_CANCEL, "ｷｬﾝｾﾙ"},
+
     {AFX_IDP_FILE_NONE + 1, "%1 へのｱｸｾｽ中に予期しないｴﾗｰが発生しました。"},
     {AFX_IDP_FILE_NONE + 2, "%1 が見つかりません。"},
     {AFX_IDP_FILE_NONE + 3, "%1 は無効なﾊﾟｽです。"},
