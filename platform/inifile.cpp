@@ -116,6 +116,16 @@ QByteArray lineEnding(const QByteArray& text)
     return (nl > 0 && text[nl - 1] == '\r') ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
 }
 
+// What finishes the text's last line before a line is added after it: nothing when it
+// is finished, else the rest of a line ending, so that a CR already there stays line
+// ending and never becomes part of the value before it.
+QByteArray unfinishedLineEnding(const QByteArray& text, const QByteArray& nl)
+{
+    if (text.isEmpty() || text.endsWith('\n'))
+        return QByteArray();
+    return text.endsWith('\r') ? QByteArrayLiteral("\n") : nl;
+}
+
 bool hasLineBreakOrNul(const QByteArray& s)
 {
     return s.contains('\n') || s.contains('\r') || s.contains('\0');
@@ -183,8 +193,7 @@ bool SetValue(QByteArray& text, const QByteArray& section, const QByteArray& key
     if (header < 0) {
         QByteArray added;
         if (!text.isEmpty()) {
-            if (!text.endsWith('\n'))
-                added += nl;
+            added += unfinishedLineEnding(text, nl);
             if (lines.back().kind != Kind::Blank)
                 added += nl; // a blank line between sections
         }
@@ -208,7 +217,7 @@ bool SetValue(QByteArray& text, const QByteArray& section, const QByteArray& key
 
     const Line& after = lines[lastKey];
     if (!text.endsWith('\n') && after.next == text.size()) // the last line, unterminated
-        text.append(nl + entry + nl);
+        text.append(unfinishedLineEnding(text, nl) + entry + nl);
     else
         text.insert(after.next, entry + nl);
     return true;

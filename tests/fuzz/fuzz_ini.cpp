@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QList>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -55,11 +56,16 @@ bool sameSection(const QString& a, const QString& b)
     return a.toUtf8().trimmed().toLower() == b.toUtf8().trimmed().toLower();
 }
 
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
+// A broken promise: says which, with the names in play, and stops the run.
+#define CHECK(condition)                                                                           \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "fuzz_ini: %s failed at line %d for [%s] %s / [%s] %s\n",         \
+                         #condition, __LINE__, qPrintable(section), qPrintable(key),               \
+                         qPrintable(other), qPrintable(otherKey));                                 \
+            std::abort();                                                                          \
+        }                                                                                          \
+    } while (false)
 
 // In memory where there is a tmpfs: every profile write is synced to disk.
 QString scratchTemplate()
@@ -107,21 +113,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const QString absent = QStringLiteral("\x01absent");
     profile.GetProfileInt(section, key, 10);
-    check(profile.GetProfileString(section, key, absent).size() <= 4095);
+    CHECK(profile.GetProfileString(section, key, absent).size() <= 4095);
     const bool independent = !sameSection(section, other);
     const QString otherBefore = profile.GetProfileString(other, otherKey, absent);
 
     if (profile.WriteProfileString(section, key, value)) {
-        check(profile.GetProfileString(section, key, absent) == value.left(4095));
+        CHECK(profile.GetProfileString(section, key, absent) == value.left(4095));
         if (independent)
-            check(profile.GetProfileString(other, otherKey, absent) == otherBefore);
+            CHECK(profile.GetProfileString(other, otherKey, absent) == otherBefore);
     }
-    if (profile.WriteProfileInt(section, key, int(value.size()) - 32))
-        check(int(profile.GetProfileInt(section, key, 10)) == int(value.size()) - 32);
+    if (profile.WriteProfileInt(section, key, int(value.size()) - 32)) {
+        CHECK(int(profile.GetProfileInt(section, key, 10)) == int(value.size()) - 32);
+        if (independent)
+            CHECK(profile.GetProfileString(other, otherKey, absent) == otherBefore);
+    }
 
-    check(profile.WriteProfileString(section, nullptr, QString()));
-    check(profile.GetProfileString(section, key, absent) == absent);
+    CHECK(profile.WriteProfileString(section, nullptr, QString()));
+    CHECK(profile.GetProfileString(section, key, absent) == absent);
     if (independent)
-        check(profile.GetProfileString(other, otherKey, absent) == otherBefore);
+        CHECK(profile.GetProfileString(other, otherKey, absent) == otherBefore);
     return 0;
 }

@@ -74,6 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
                       EditCase{"adds_after_header", "[A]\n[B]\n", "[A]\ny=2\n[B]\n"},
                       EditCase{"no_final_newline", "[A]\nx=1", "[A]\nx=1\ny=2\n"},
                       EditCase{"cr_at_the_very_end", "[A]\nx=1\r", "[A]\nx=1\r\ny=2\n"},
+                      EditCase{"crlf_file_cr_at_the_end", "[B]\r\nx=1\r",
+                               "[B]\r\nx=1\r\n\r\n[A]\r\ny=2\r\n"},
                       EditCase{"appends_section", "[B]\nx=1\n", "[B]\nx=1\n\n[A]\ny=2\n"},
                       EditCase{"appends_after_blank", "[B]\nx=1\n\n", "[B]\nx=1\n\n[A]\ny=2\n"},
                       EditCase{"keeps_crlf", "[B]\r\nx=1\r\n", "[B]\r\nx=1\r\n\r\n[A]\r\ny=2\r\n"}),
