@@ -56,17 +56,6 @@ bool sameSection(const QString& a, const QString& b)
     return a.toUtf8().trimmed().toLower() == b.toUtf8().trimmed().toLower();
 }
 
-// A broken promise: says which, with the names in play, and stops the run.
-#define CHECK(condition)                                                                           \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "fuzz_ini: %s failed at line %d for [%s] %s / [%s] %s\n",         \
-                         #condition, __LINE__, qPrintable(section), qPrintable(key),               \
-                         qPrintable(other), qPrintable(otherKey));                                 \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (false)
-
 // In memory where there is a tmpfs: every profile write is synced to disk.
 QString scratchTemplate()
 {
@@ -81,11 +70,24 @@ struct Profile
     Profile() { app.m_pszProfileName = dir.filePath(QStringLiteral("rawcast.INI")); }
 };
 
-CWinApp& app()
+Profile& profile()
 {
-    static Profile profile; // removed with its folder when the run ends
-    return profile.app;
+    static Profile p; // removed with its folder when the run ends
+    return p;
 }
+
+// A broken promise: says which, with the names in play, and stops the run. The folder
+// goes first, as a crashing run never reaches the static destructors.
+#define CHECK(condition)                                                                           \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "fuzz_ini: %s failed at line %d for [%s] %s / [%s] %s\n",         \
+                         #condition, __LINE__, qPrintable(section), qPrintable(key),               \
+                         qPrintable(other), qPrintable(otherKey));                                 \
+            profile().dir.remove();                                                                \
+            std::abort();                                                                          \
+        }                                                                                          \
+    } while (false)
 
 } // namespace
 
@@ -103,34 +105,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString otherKey = pickName(choices, lines);
     const QString value = pickValue(choices, lines);
 
-    CWinApp& profile = app();
+    CWinApp& app = profile().app;
     {
-        QFile file(profile.m_pszProfileName);
+        QFile file(app.m_pszProfileName);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return 0;
         file.write(body);
     }
 
     const QString absent = QStringLiteral("\x01absent");
-    profile.GetProfileInt(section, key, 10);
-    CHECK(profile.GetProfileString(section, key, absent).size() <= 4095);
+    app.GetProfileInt(section, key, 10);
+    CHECK(app.GetProfileString(section, key, absent).size() <= 4095);
     const bool independent = !sameSection(section, other);
-    const QString otherBefore = profile.GetProfileString(other, otherKey, absent);
+    const QString otherBefore = app.GetProfileString(other, otherKey, absent);
 
-    if (profile.WriteProfileString(section, key, value)) {
-        CHECK(profile.GetProfileString(section, key, absent) == value.left(4095));
+    if (app.WriteProfileString(section, key, value)) {
+        CHECK(app.GetProfileString(section, key, absent) == value.left(4095));
         if (independent)
-            CHECK(profile.GetProfileString(other, otherKey, absent) == otherBefore);
+            CHECK(app.GetProfileString(other, otherKey, absent) == otherBefore);
     }
-    if (profile.WriteProfileInt(section, key, int(value.size()) - 32)) {
-        CHECK(int(profile.GetProfileInt(section, key, 10)) == int(value.size()) - 32);
+    if (app.WriteProfileInt(section, key, int(value.size()) - 32)) {
+        CHECK(int(app.GetProfileInt(section, key, 10)) == int(value.size()) - 32);
         if (independent)
-            CHECK(profile.GetProfileString(other, otherKey, absent) == otherBefore);
+            CHECK(app.GetProfileString(other, otherKey, absent) == otherBefore);
     }
 
-    CHECK(profile.WriteProfileString(section, nullptr, QString()));
-    CHECK(profile.GetProfileString(section, key, absent) == absent);
+    CHECK(app.WriteProfileString(section, nullptr, QString()));
+    CHECK(app.GetProfileString(section, key, absent) == absent);
     if (independent)
-        CHECK(profile.GetProfileString(other, otherKey, absent) == otherBefore);
+        CHECK(app.GetProfileString(other, otherKey, absent) == otherBefore);
     return 0;
 }
