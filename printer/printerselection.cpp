@@ -59,28 +59,22 @@ void RestorePrinterSelection(CWinApp& app, const QByteArray& text)
     HGLOBAL hDevMode = nullptr;
     {
         const CGlobalLock lock(hDevNames);
-        if (!lock) {
-            GlobalFree(hDevNames);
-            return;
-        }
-        auto* record = static_cast<char*>(lock.data());
-        WriteWordLE(record, WORD(DEVNAMES_HEADER_SIZE));
-        char* strings = record + DEVNAMES_HEADER_SIZE;
-        std::memcpy(strings, text.constData(), std::size_t(n)); // the NUL is the zero fill
+        if (lock) {
+            auto* record = static_cast<char*>(lock.data());
+            WriteWordLE(record, WORD(DEVNAMES_HEADER_SIZE));
+            char* strings = record + DEVNAMES_HEADER_SIZE;
+            std::memcpy(strings, text.constData(), std::size_t(n)); // the NUL is the zero fill
 
-        const qsizetype i = cutAtComma(strings, 0, n);
-        WriteWordLE(record + 2, WORD(i + DEVNAMES_HEADER_SIZE));
-        const qsizetype j = i < n ? cutAtComma(strings, i, n) : n;
-        WriteWordLE(record + 4, WORD(j + DEVNAMES_HEADER_SIZE));
-        if (j >= n) {
-            // No comma, one comma, or nothing after the second one.
-            GlobalFree(hDevNames);
-            return;
+            const qsizetype i = cutAtComma(strings, 0, n);
+            WriteWordLE(record + 2, WORD(i + DEVNAMES_HEADER_SIZE));
+            const qsizetype j = i < n ? cutAtComma(strings, i, n) : n;
+            WriteWordLE(record + 4, WORD(j + DEVNAMES_HEADER_SIZE));
+            // No comma, one comma, or nothing after the second one: rejected. Otherwise
+            // only the device is tried against the system; driver and port stay as stored.
+            if (j < n)
+                hDevMode = AfxCreateDevMode(AfxGetSpooler(), QString::fromUtf8(strings + i));
         }
-
-        // Only the device is tried against the system; driver and port stay as stored.
-        hDevMode = AfxCreateDevMode(AfxGetSpooler(), QString::fromUtf8(strings + i));
-    }
+    } // unlocked before the block is installed or freed
     if (hDevMode)
         app.SelectPrinter(hDevNames, hDevMode, true);
     else
