@@ -80,6 +80,21 @@ QString tail(const QString& text, int lines)
     return all.join(QLatin1Char('\n'));
 }
 
+// True when user lp can pass through the folder and every folder above it.
+bool traversableByOthers(const QString& path)
+{
+    QByteArray dir = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    for (;;) {
+        struct stat info;
+        if (::stat(dir.constData(), &info) < 0 || !(info.st_mode & S_IXOTH))
+            return false;
+        const qsizetype slash = dir.lastIndexOf('/');
+        if (slash <= 0)
+            return true;
+        dir.truncate(slash);
+    }
+}
+
 // Folders of earlier harnesses whose process died without stop() (a crash, SIGKILL): their
 // cupsd went with them, the folder stayed. Only folders of a dead cupsd, untouched for ten
 // minutes, so that a harness starting next to this one is never taken for one.
@@ -134,9 +149,10 @@ bool PrivateCups::start(QString* error)
         return false;
     }
 
-    // A short base keeps the socket path within the 108 bytes a Unix socket allows.
+    // A short base keeps the socket path within the 108 bytes a Unix socket allows; a
+    // private TMPDIR (0700 somewhere above) would lock the backends out.
     QString base = QDir::tempPath();
-    if (base.size() > 60 || !QFileInfo(base).isDir())
+    if (base.size() > 60 || !QFileInfo(base).isDir() || !traversableByOthers(base))
         base = QStringLiteral("/tmp");
     removeStaleRoots(base);
     QByteArray pattern = QFile::encodeName(base + QStringLiteral("/rawcast-cups-XXXXXX"));
