@@ -11,7 +11,7 @@ packages=(
     googletest libgtest-dev
     libsimpleini-dev
     clang libclang-rt-14-dev
-    xvfb xauth x11-utils xdotool imagemagick fonts-noto-cjk
+    xvfb xauth x11-utils xdotool imagemagick fonts-noto-cjk fonts-ipafont-gothic fonts-liberation openbox
     desktop-file-utils appstream
 )
 
