@@ -17,12 +17,14 @@ if grep -qs "fuzz_" "$top"/tests/fuzz/CMakeLists.txt; then
     CC=clang CXX=clang++ cmake -S "$top" -B "$fuzzbuild" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DRAWCAST_BUILD_FUZZERS=ON >/dev/null
     mapfile -t fuzzers < <(cmake --build "$fuzzbuild" --target help |
-        sed -n 's/^\.\.\. \(fuzz_[A-Za-z0-9_]*\)$/\1/p' | sort -u)
+        sed -n 's/^\.\.\. \(fuzz_[A-Za-z0-9_]*\)$/\1/p' | grep -v '_autogen' | sort -u)
     if ((${#fuzzers[@]})); then
         cmake --build "$fuzzbuild" -j"$(nproc)" --target "${fuzzers[@]}"
         mkdir -p "$fuzzbuild/fuzz-artifacts"
+        ran=0
         for name in "${fuzzers[@]}"; do
             exe=$(find "$fuzzbuild" -type f -name "$name" -perm -u+x | head -n1)
+            [[ -n "$exe" ]] || continue # a helper target, not an executable
             work="$fuzzbuild/fuzz-work/$name" # new inputs go here, never into the seeds
             mkdir -p "$work"
             seeds=()
@@ -36,8 +38,9 @@ if grep -qs "fuzz_" "$top"/tests/fuzz/CMakeLists.txt; then
                 exit 1
             fi
             grep -E '^#[0-9]+' "$log" | tail -n1 || true
+            ran=$((ran + 1))
         done
-        echo "Fuzzing: ${#fuzzers[@]} target(s), no crash"
+        echo "Fuzzing: $ran target(s), no crash"
     fi
 fi
 
