@@ -5,12 +5,9 @@
 #include "mainframe/mainframe.h"
 #include "platform/gui/singledoctemplate.h"
 #include "platform/gui/winapp_gui.h"
-#include "platform/msgbox.h"
 #include "printer/printerselection.h"
 #include "res/resource.h"
 #include "view/rawcastview.h"
-
-#include <cstdio>
 
 namespace {
 const CCmdTarget::MessageMapEntry kAppEntries[] = {
@@ -33,6 +30,7 @@ CRawcastApp::~CRawcastApp() = default;
 
 bool CRawcastApp::InitInstance()
 {
+    // Dialogs and controls have the toolkit's own look here: nothing to enable first.
     LoadStdProfileSettings(8);
     RestorePrinterSelection();
 
@@ -43,16 +41,8 @@ bool CRawcastApp::InitInstance()
 
     CCommandLineInfo cmdInfo;
     ParseCommandLine(m_arguments, cmdInfo);
-    if (isPrintCommand(cmdInfo)) {
-        // No window is shown: every message goes to standard error as well.
-        m_bPrintRun = true;
-        auto shown = std::make_shared<MessageBoxHandler>();
-        *shown = AfxSetMessageBoxHandler([shown](const QString& caption, const QString& text,
-                                                 UINT type) {
-            std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
-            return *shown ? (*shown)(caption, text, type) : IDOK;
-        });
-    }
+    // The print switches: the exit code tells whether the list reached the printer whole.
+    m_bPrintRun = isPrintCommand(cmdInfo);
     const bool processed = ProcessShellCommand(cmdInfo);
     if (m_bPrintRun) {
         auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd);

@@ -28,8 +28,7 @@ public:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Set by the print switches: the process's exit code then tells whether the list
-    // reached the printer whole.
+    // Set by the print switches.
     bool m_bPrintRun = false;
     bool m_bPrintSucceeded = false;
 };

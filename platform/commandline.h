@@ -7,7 +7,16 @@
 class CCommandLineInfo
 {
 public:
-    enum Shell { FileNew, FileOpen, FilePrint, FilePrintTo, FileDDE, AppUnregister, FileNothing };
+    enum Shell
+    {
+        FileNew,
+        FileOpen,
+        FilePrint,
+        FilePrintTo,
+        FileDDE,
+        AppUnregister,
+        FileNothing
+    };
 
     Shell m_nShellCommand = FileNew;
     QString m_strFileName;
@@ -20,6 +29,8 @@ public:
     bool m_bUserControlLost = false;
 };
 
-// Fills info from the words after the program's own name. Switches begin with "/" or
-// "-" and are compared case-sensitively; unknown switches are ignored.
+// Fills info from the words after the program's own name. Switches begin with "-" or
+// "/" and are compared case-sensitively; unknown switches are ignored. A word that begins
+// with "/" is a switch only when a switch has that name in some letter case: any other
+// is a file name (an absolute path).
 void ParseCommandLine(const QStringList& words, CCommandLineInfo& info);

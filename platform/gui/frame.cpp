@@ -16,6 +16,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -45,27 +46,57 @@ void CFrameWidget::closeEvent(QCloseEvent* event)
     m_frame.OnClose();
 }
 
+namespace {
+QStringList localFiles(const QMimeData* data)
+{
+    QStringList paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+} // namespace
+
 void CFrameWidget::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (acceptDrops() && event->mimeData()->hasUrls())
+    if (acceptDrops() && !localFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void CFrameWidget::dropEvent(QDropEvent* event)
 {
-    QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile())
-            paths << url.toLocalFile();
-    }
+    const QStringList paths = localFiles(event->mimeData());
+    if (!acceptDrops() || paths.isEmpty())
+        return;
     event->acceptProposedAction();
-    if (!paths.isEmpty())
-        m_frame.OnDropFiles(paths);
+    m_frame.OnDropFiles(paths);
+}
+
+bool CFrameWidget::filterFileDrop(QWidget* target, QEvent* event)
+{
+    // Files dropped anywhere on the window are the window's, also over a control that
+    // takes drops of its own (the edit box would take the names as text).
+    if (target == this || target->window() != this || !acceptDrops())
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (localFiles(drop->mimeData()).isEmpty())
+        return false;
+    if (event->type() == QEvent::Drop)
+        dropEvent(drop);
+    else
+        drop->acceptProposedAction();
+    return true;
 }
 
 bool CFrameWidget::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        return (widget && filterFileDrop(widget, event)) ||
+               QMainWindow::eventFilter(watched, event);
+    }
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::KeyRelease)
         return QMainWindow::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -294,8 +325,12 @@ bool CFrameWnd::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI)
 
 void CFrameWnd::UpdateCommandItems(const QList<QAction*>& actions)
 {
-    for (QAction* action : actions) {
-        if (action->isSeparator() || action->menu() || !action->data().isValid())
+    // An update may replace items of its menu (the recent-file entries): guard the rest.
+    QList<QPointer<QAction>> guarded;
+    for (QAction* action : actions)
+        guarded << action;
+    for (QAction* action : guarded) {
+        if (!action || action->isSeparator() || action->menu() || !action->data().isValid())
             continue;
         const UINT id = action->data().toUInt();
         CMenuCmdUI ui(id, action, qobject_cast<QMenu*>(action->parent()));
@@ -405,9 +440,10 @@ void CFrameWnd::DockControlBar(CControlBar* bar)
     auto* toolBar = bar ? qobject_cast<QToolBar*>(bar->GetSafeHwnd()) : nullptr;
     if (!toolBar || !m_pWidget)
         return;
-    const Qt::ToolBarArea area = (bar->m_dwDockStyle & CBRS_ALIGN_TOP) && (m_dwDockStyle & CBRS_ALIGN_TOP)
-                                     ? Qt::TopToolBarArea
-                                     : m_pWidget->toolBarArea(toolBar);
+    const Qt::ToolBarArea area =
+        (bar->m_dwDockStyle & CBRS_ALIGN_TOP) && (m_dwDockStyle & CBRS_ALIGN_TOP)
+            ? Qt::TopToolBarArea
+            : m_pWidget->toolBarArea(toolBar);
     m_pWidget->addToolBar(area, toolBar);
 }
 
@@ -463,11 +499,8 @@ void CFrameWnd::BuildMenu(const MenuTemplate& menu)
                     action->setProperty("templateText", text);
                     action->setStatusTip(AfxLoadString(item.id).section(QLatin1Char('\n'), 0, 0));
                     action->setEnabled(!(item.flags & MF_GRAYED));
-                    const UINT id = item.id;
-                    QObject::connect(action, &QAction::triggered, popup, [this, action] {
-                        OnCommand(action->data().toUInt());
-                    });
-                    (void)id;
+                    QObject::connect(action, &QAction::triggered, popup,
+                                     [this, action] { OnCommand(action->data().toUInt()); });
                 }
             }
             if (item.flags & MF_END)

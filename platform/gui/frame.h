@@ -59,6 +59,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool filterFileDrop(QWidget* target, QEvent* event);
+
     CFrameWnd& m_frame;
 };
 
@@ -144,7 +146,9 @@ WORD AfxVirtualKeyOf(const QKeyEvent& key, BYTE& flags);
 class CMenuCmdUI : public CCmdUI
 {
 public:
-    CMenuCmdUI(UINT nID, QAction* action, QMenu* menu) : CCmdUI(nID), m_pAction(action), m_pMenu(menu) {}
+    CMenuCmdUI(UINT nID, QAction* action, QMenu* menu)
+        : CCmdUI(nID), m_pAction(action), m_pMenu(menu)
+    {}
     void Enable(bool bOn = true) override;
     void SetCheck(int nCheck = 1) override;
 

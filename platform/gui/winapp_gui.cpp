@@ -18,6 +18,7 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <cstdio>
 
 namespace {
 const CCmdTarget::MessageMapEntry kWinAppEntries[] = {
@@ -195,9 +196,24 @@ QWidget* mainWidget()
     return widget && widget->isVisible() ? widget : nullptr;
 }
 
+// A platform without a screen that anybody looks at (offscreen, minimal).
+bool nobodyCanAnswer()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+
 int showMessageBox(const QString& caption, const QString& text, UINT type)
 {
-    QMessageBox box(mainWidget());
+    // Without a window on the screen (the print switches, a failed start) the text may
+    // go unseen: it goes to standard error as well.
+    QWidget* owner = mainWidget();
+    if (!owner || nobodyCanAnswer())
+        std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
+    // Nobody could press its button: the box would wait for ever.
+    if (nobodyCanAnswer())
+        return (type & MB_TYPEMASK) == MB_OKCANCEL ? IDCANCEL : IDOK;
+    QMessageBox box(owner);
     box.setWindowTitle(caption);
     box.setText(text);
     switch (type & MB_ICONMASK) {
@@ -225,15 +241,15 @@ int showMessageBox(const QString& caption, const QString& text, UINT type)
 
 std::optional<QString> showFileDialog(const FileDialogRequest& request)
 {
-    QFileDialog dialog(mainWidget(), request.title.isEmpty() ? AfxLoadString(AFX_IDS_OPENFILE)
-                                                             : request.title);
+    QFileDialog dialog(mainWidget(),
+                       request.title.isEmpty() ? AfxLoadString(AFX_IDS_OPENFILE) : request.title);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     // "*.*" would pass over files without a dot here: the pattern that counts is "*", the
     // text shown stays the resource's.
-    const QString filter = request.filterName.isEmpty() ? AfxLoadString(AFX_IDS_ALLFILTER)
-                                                        : request.filterName;
+    const QString filter =
+        request.filterName.isEmpty() ? AfxLoadString(AFX_IDS_ALLFILTER) : request.filterName;
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(filter + QStringLiteral(" (*)"));
     if (AfxRunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())

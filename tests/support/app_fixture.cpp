@@ -67,7 +67,7 @@ bool AppFixture::Start(const QStringList& arguments)
     m_app = std::make_unique<CRawcastApp>();
     m_app->m_pszAppName = AfxGetAppName();
     m_app->m_pszProfileName = m_profile;
-    m_app->m_nCmdShow = SW_SHOWNORMAL;
+    m_app->m_nCmdShow = m_nCmdShow;
     m_app->m_arguments = arguments;
     m_started = true;
     return m_app->InitInstance();

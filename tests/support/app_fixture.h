@@ -50,6 +50,7 @@ protected:
     MessageBoxRecorder m_boxes;
     bool m_started = false;
     bool m_exited = false;
+    int m_nCmdShow = SW_SHOWNORMAL; // the show state the program is started with
 
     // Answers of the file dialog, in order; an empty optional is Cancel.
     std::deque<std::optional<QString>> m_fileAnswers;
