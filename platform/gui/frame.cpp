@@ -209,6 +209,8 @@ int CFrameWnd::OnCreate(CCreateContext* pContext)
     QWidget* client = m_pView->Create(m_pWidget);
     if (!client)
         return -1;
+    // The client passes the focus on to its controls and takes none itself.
+    client->setFocusPolicy(Qt::NoFocus);
     m_pWidget->setCentralWidget(client);
     return 0;
 }

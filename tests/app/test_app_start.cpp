@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -184,6 +185,36 @@ TEST_F(AppStartTest, TheAboutBoxShowsItsTemplateOverTheWindow)
         EXPECT_TRUE(Window()->isVisible()) << "the program goes on after the box";
         Exit();
         m_app.reset();
+    }
+}
+
+TEST_F(AppStartTest, EveryWayOutEndsTheSameWayAndWritesTheSettings)
+{
+    const QString a = m_files.write("a.prn", 4);
+    const struct
+    {
+        const char* name;
+        std::function<void()> leave;
+    } ways[] = {
+        {"the close box", [this] { Window()->close(); }},
+        {"File > Exit", [this] { MenuItem(FileMenu(), ID_APP_EXIT)->trigger(); }},
+        {"the end of the session",
+         [] { QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit)); }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        ASSERT_TRUE(Start({a}));
+        View()->m_blockSize = 33;
+        QTimer::singleShot(0, qApp, way.leave);
+        EXPECT_EQ(m_app->Run(), 0);
+        EXPECT_EQ(Exit(), 0);
+        EXPECT_EQ(m_app->m_pMainWnd, nullptr);
+        EXPECT_EQ(
+            ProfileLines(),
+            (QStringList{"[Default]", "BlockSize=33", "Printer=cups,raw,socket://127.0.0.1:9100",
+                         "[Recent File List]", "File1=" + QFileInfo(a).canonicalFilePath()}));
+        m_app.reset();
+        QFile::remove(m_profile);
     }
 }
 

@@ -129,4 +129,20 @@ TEST_F(KeysTest, CtrlSWritesNothing)
     EXPECT_EQ(Entries().size(), 2);
 }
 
+TEST_F(KeysTest, FocusStartsOnTheListAndTabGoesThroughTheControls)
+{
+    EXPECT_EQ(QApplication::focusWidget(), Item(IDC_FILE_LIST));
+    const int order[] = {IDC_ADD, IDC_INS, IDC_DEL, IDC_OUTPUT, IDC_BLOCK_SIZE, IDC_FILE_LIST};
+    for (const int id : order) {
+        SCOPED_TRACE(id);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), Item(id));
+    }
+    // Space presses the focused button.
+    m_fileAnswers = {QStringLiteral("/chosen/file")};
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(Entries(), QStringList{"/chosen/file"});
+}
+
 } // namespace
