@@ -141,15 +141,20 @@ TEST_F(FormJobTest, TheBarAndTheLabelShowEachValueAtOnce)
         QString label;
         bool barPainted;
         bool labelPainted;
+        bool loopRan;
     };
     std::vector<Seen> seen;
     int lastBarPaints = 0;
     int lastLabelPaints = 0;
+    // Delivered by the first event loop that runs, as input would be.
+    bool loopRan = false;
+    QMetaObject::invokeMethod(
+        qApp, [&loopRan] { loopRan = true; }, Qt::QueuedConnection);
     m_watching.watch = [&](const QString& call) {
         if (call == "StartDocPrinter")
             return;
         seen.push_back({Bar()->value(), Label(IDC_PERCENT), barPaints.count > lastBarPaints,
-                        labelPaints.count > lastLabelPaints});
+                        labelPaints.count > lastLabelPaints, loopRan});
         lastBarPaints = barPaints.count;
         lastLabelPaints = labelPaints.count;
     };
@@ -166,6 +171,7 @@ TEST_F(FormJobTest, TheBarAndTheLabelShowEachValueAtOnce)
         // Painted since the previous call: the new value is on the screen already.
         if (i > 0)
             EXPECT_TRUE(seen[i].barPainted && seen[i].labelPainted);
+        EXPECT_FALSE(seen[i].loopRan);
     }
     EXPECT_EQ(Bar()->value(), 0);
     EXPECT_EQ(Label(IDC_PERCENT), "");
