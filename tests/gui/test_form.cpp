@@ -49,8 +49,13 @@ TEST_F(FormTest, AddInsAndDelFollowTheSelectionRules)
         EXPECT_EQ(Entries(), c.after);
         EXPECT_EQ(View()->m_list.GetCurSel(), c.selectedAfter);
     }
-    ASSERT_FALSE(m_fileRequests.empty());
-    EXPECT_FALSE(m_fileRequests.front().mustExist) << "Add and Ins do not check existence";
+    // Default title, every file listed, no existence check.
+    ASSERT_EQ(m_fileRequests.size(), 5u) << "Del asks for no file";
+    for (const FileDialogRequest& request : m_fileRequests) {
+        EXPECT_EQ(request.title, "");
+        EXPECT_EQ(request.filterName, "");
+        EXPECT_FALSE(request.mustExist);
+    }
 }
 
 TEST_F(FormTest, BlockSizeTextsAreTakenOrRejected)
