@@ -1,4 +1,5 @@
 #include "app/rawcastapp.h"
+#include "platform/gui/printsetupdialog.h"
 #include "platform/gui/winapp_gui.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ int main(int argc, char* argv[])
     CRawcastApp theApp;
     theApp.m_arguments = QCoreApplication::arguments().mid(1);
     AfxInstallGuiHandlers();
+    AfxInstallPrintSetupDialog();
 
     // Log-off and a polite kill end the program as its close box does, settings written.
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
