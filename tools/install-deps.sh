@@ -9,7 +9,6 @@ packages=(
     libgl-dev libxkbcommon-dev libx11-dev
     libcups2-dev cups cups-client cups-daemon libssl-dev
     googletest libgtest-dev
-    libsimpleini-dev
     clang libclang-rt-14-dev
     xvfb xauth x11-utils xdotool imagemagick fonts-noto-cjk fonts-ipafont-gothic fonts-liberation openbox
     desktop-file-utils appstream
