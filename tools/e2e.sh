@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# End to end, as a new user would: a fresh private CUPS demo printer whose jobs land as
-# files, then
+# End to end, as a new user would: the build installed into a temporary prefix (the
+# program, its launcher entry, icon and metainfo), a fresh private CUPS demo printer whose
+# jobs land as files, then, with the installed program,
 #   1. `rawcast -p FILE` headless: the bytes at the printer and exit code 0; `-pt` to a
 #      printer that does not exist: a non-zero code and the message on standard error;
 #   2. the window on a private X server (Xvfb), driven by real key events (xdotool): Add
@@ -15,7 +16,6 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-${RAWCAST_BUILD:-$top/build}}
-program=$build/app/rawcast
 democups=$build/tools/privatecups/rawcast-private-cups
 
 say() { echo "e2e: $*"; }
@@ -46,7 +46,18 @@ fail() {
 for tool in Xvfb xdotool cmp; do
     command -v "$tool" >/dev/null || fail "$tool is missing (tools/install-deps.sh)"
 done
-[[ -x $program && -x $democups ]] || fail "build $program and $democups first"
+[[ -x $build/app/rawcast && -x $democups ]] || fail "build rawcast and $democups first"
+
+# ---- The installed program -------------------------------------------------------------
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || fail "cmake --install failed"
+for file in bin/rawcast share/applications/rawcast.desktop \
+    share/metainfo/io.github.rawcast.Rawcast.metainfo.xml \
+    share/icons/hicolor/48x48/apps/rawcast.png share/icons/hicolor/128x128/apps/rawcast.png; do
+    [[ -s $prefix/$file ]] || fail "cmake --install put no $file"
+done
+program=$prefix/bin/rawcast
+say "installed into $prefix"
 
 # ---- The demo printer ------------------------------------------------------------------
 jobs=$work/jobs
