@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -158,6 +159,7 @@ TEST_F(AppStartTest, TheAboutBoxShowsItsTemplateOverTheWindow)
         AfxSetResourceLanguage(language);
         ASSERT_TRUE(Start());
         QStringList texts;
+        QList<int> results;
         int icons = 0;
         QWidget* owner = nullptr;
         m_modal = [&](QDialog& dialog) {
@@ -168,9 +170,17 @@ TEST_F(AppStartTest, TheAboutBoxShowsItsTemplateOverTheWindow)
                 else
                     texts << label->text();
             }
-            for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            const QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
+            for (QPushButton* button : buttons)
                 texts << button->text();
-            return int(QDialog::Accepted);
+            // OK ends the box; so does Esc.
+            if (!buttons.isEmpty())
+                QTest::mouseClick(buttons[0], Qt::LeftButton);
+            const int result = dialog.result();
+            dialog.setResult(0);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            results << result << dialog.result();
+            return result;
         };
         m_modalTitles.clear();
         Command(ID_APP_ABOUT);
@@ -181,6 +191,7 @@ TEST_F(AppStartTest, TheAboutBoxShowsItsTemplateOverTheWindow)
         ASSERT_EQ(texts.size(), 3);
         EXPECT_EQ(texts[0], "Rawcast Version 1.01");
         EXPECT_EQ(texts[2], "OK");
+        EXPECT_EQ(results, (QList<int>{QDialog::Accepted, QDialog::Rejected}));
         EXPECT_EQ(owner, Window());
         EXPECT_TRUE(Window()->isVisible()) << "the program goes on after the box";
         Exit();

@@ -100,6 +100,11 @@ TEST_F(KeysTest, CtrlPRunsPrintAndCtrlNNew)
     EXPECT_EQ(m_spooler.writes, (std::vector<std::size_t>{1024, 1024, 952}))
         << "the block size in the box counts";
     EXPECT_TRUE(m_boxes.boxes.empty());
+    // The File menu's Output item, which shows "Ctrl+P", ends in the same job.
+    Refresh(FileMenu());
+    MenuItem(FileMenu(), IDC_OUTPUT)->trigger();
+    EXPECT_EQ(m_spooler.data, TempFiles::pattern(3000, 'a') + TempFiles::pattern(3000, 'a'));
+    EXPECT_EQ(m_spooler.calls.filter("StartDocPrinter").size(), 2);
 
     QTest::keyClick(BlockSizeBox(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_TRUE(Entries().isEmpty());
