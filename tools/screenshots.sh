@@ -61,7 +61,7 @@ fi
 waitWindow() {
     local pid=$1 name=$2 id=""
     for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --pid "$pid" --name "$name" 2>/dev/null | tail -n1 || true)
+        id=$(xdotool search --all --onlyvisible --pid "$pid" --name "$name" 2>/dev/null | tail -n1 || true)
         [[ -n "$id" ]] && { echo "$id"; return 0; }
         sleep 0.1
     done
