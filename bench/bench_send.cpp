@@ -8,6 +8,7 @@
 //   rawcast-bench-send QUEUE BLOCK_KB FILE...
 
 #include "output/outputjob.h"
+#include "output/pathlist.h"
 #include "platform/globalmem.h"
 
 #include <QElapsedTimer>
@@ -18,26 +19,6 @@
 #include <cstring>
 #include <sys/resource.h>
 
-namespace {
-
-class ArgumentList : public IOutputFileList
-{
-public:
-    QStringList entries;
-    int GetCount() const override { return int(entries.size()); }
-    QString GetText(int index) const override { return entries.at(index); }
-};
-
-class NoProgress : public IOutputProgress
-{
-public:
-    void SetPos(int) override {}
-    void SetRange(int, int) override {}
-    void SetPercent(const QString&) override {}
-};
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     if (argc < 3) {
@@ -46,9 +27,9 @@ int main(int argc, char** argv)
     }
     const QByteArray queue = argv[1];
     const DWORD blockSize = DWORD(std::strtoul(argv[2], nullptr, 10));
-    ArgumentList list;
+    CPathList list;
     for (int i = 3; i < argc; ++i)
-        list.entries << QString::fromLocal8Bit(argv[i]);
+        list.m_paths << QString::fromLocal8Bit(argv[i]);
 
     // The printer selection: a device-mode record headed by the queue's name.
     HGLOBAL devMode = GlobalAlloc(GHND, std::size_t(queue.size()) + 2);
@@ -61,7 +42,7 @@ int main(int argc, char** argv)
         return true;
     };
 
-    NoProgress progress;
+    CNoProgress progress;
     COutputJob job(list, blockSize, query, progress);
     QElapsedTimer timer;
     timer.start();

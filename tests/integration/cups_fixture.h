@@ -4,6 +4,7 @@
 // loopback sink, and the output job with the program's own CUPS spooler.
 
 #include "output/outputjob.h"
+#include "output/pathlist.h"
 #include "platform/globalmem.h"
 #include "private_cups.h"
 #include "sha256.h"
@@ -18,14 +19,6 @@ namespace cupstest {
 
 inline const QString kQueue = QStringLiteral("rawcast-test");
 inline constexpr const char* kRawFormat = "application/vnd.cups-raw";
-
-class FileList : public IOutputFileList
-{
-public:
-    QStringList entries;
-    int GetCount() const override { return int(entries.size()); }
-    QString GetText(int index) const override { return entries.at(index); }
-};
 
 class QuietProgress : public IOutputProgress
 {
@@ -94,8 +87,8 @@ protected:
     OutputResult send(const QStringList& entries, DWORD blockSize = 10,
                       const QString& printer = kQueue)
     {
-        FileList list;
-        list.entries = entries;
+        CPathList list;
+        list.m_paths = entries;
         DeviceMode devMode(printer);
         COutputJob job(list, blockSize, devMode.query(), progress);
         return job.Run();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/outputjob.h"
+#include "output/pathlist.h"
 #include "platform/globalmem.h"
 #include "support/recording_spooler.h"
 #include "support/test_env.h"
@@ -9,14 +10,6 @@
 #include <gtest/gtest.h>
 
 // The form's side of a job: its list, its bar and label, the application's printer.
-class FileList : public IOutputFileList
-{
-public:
-    QStringList entries;
-    int GetCount() const override { return int(entries.size()); }
-    QString GetText(int index) const override { return entries.at(index); }
-};
-
 class ProgressRecorder : public IOutputProgress
 {
 public:
@@ -78,7 +71,7 @@ protected:
     }
 
     TempFiles files;
-    FileList list;
+    CPathList list;
     ProgressRecorder progress;
     RecordingSpooler spooler;
     PrinterSelection selection{QStringLiteral("raw")};

@@ -48,7 +48,7 @@ private:
 
 TEST_F(OutputJobTest, ThreeFilesGoBlockByBlockIntoOneRawDocument)
 {
-    list.entries = {files.write("a", 25600, 'a'), files.write("b", 25600, 'b'),
+    list.m_paths = {files.write("a", 25600, 'a'), files.write("b", 25600, 'b'),
                     files.write("c", 25600, 'c')};
 
     const OutputResult result = run(10);
@@ -73,7 +73,7 @@ TEST_F(OutputJobTest, ThreeFilesGoBlockByBlockIntoOneRawDocument)
 
 TEST_F(OutputJobTest, TwoLargerFilesClimbToHalfThenToFull)
 {
-    list.entries = {files.write("a", 102400), files.write("b", 102400)};
+    list.m_paths = {files.write("a", 102400), files.write("b", 102400)};
     run(10);
     QList<int> expected = {0};
     for (int p = 10; p <= 100; p += 10)
@@ -95,7 +95,7 @@ TEST_F(OutputJobTest, EmptyListTouchesNothing)
 
 TEST_F(OutputJobTest, MissingEntryKeepsItsPlaceInTheProgress)
 {
-    list.entries = {files.write("a", 25600, 'a'), files.path("missing"),
+    list.m_paths = {files.write("a", 25600, 'a'), files.path("missing"),
                     files.write("c", 25600, 'c')};
     const OutputResult result = run(10);
     EXPECT_EQ(spooler.data, TempFiles::pattern(25600, 'a') + TempFiles::pattern(25600, 'c'));
@@ -109,7 +109,7 @@ TEST_F(OutputJobTest, EntriesThatAreMissingEmptyOrNotRegularFilesStillMakeOneEmp
 {
     const QString fifo = files.path("fifo");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    list.entries = {files.path("missing"), files.write("empty", 0), fifo, files.path(""), ""};
+    list.m_paths = {files.path("missing"), files.write("empty", 0), fifo, files.path(""), ""};
     run(10);
     EXPECT_EQ(spooler.calls, kDocumentOpen + kDocumentEnd);
     EXPECT_EQ(progress.positions, QList<int>({0, 0}));
@@ -118,7 +118,7 @@ TEST_F(OutputJobTest, EntriesThatAreMissingEmptyOrNotRegularFilesStillMakeOneEmp
 
 TEST_F(OutputJobTest, OneByteFileAndExactMultipleOfTheBlock)
 {
-    list.entries = {files.write("one", 1), files.write("two-blocks", 20480)};
+    list.m_paths = {files.write("one", 1), files.write("two-blocks", 20480)};
     run(10);
     EXPECT_EQ(spooler.calls, kDocumentOpen + writes({1, 10240, 10240}) + kDocumentEnd);
     EXPECT_EQ(progress.positions, QList<int>({0, 50, 50, 100, 0}));
@@ -126,7 +126,7 @@ TEST_F(OutputJobTest, OneByteFileAndExactMultipleOfTheBlock)
 
 TEST_F(OutputJobTest, ReadErrorInTheSecondFileIsReportedOnceAndTheDocumentEndsNormally)
 {
-    list.entries = {files.write("a", 25600, 'a'), files.write("b", 25600, 'b'),
+    list.m_paths = {files.write("a", 25600, 'a'), files.write("b", 25600, 'b'),
                     files.write("c", 25600, 'c')};
     fileFactory = [] { return std::make_unique<FailingFile>(2, 2); };
     int positionAtBox = -1;
@@ -158,7 +158,7 @@ TEST_F(OutputJobTest, ReadErrorInTheSecondFileIsReportedOnceAndTheDocumentEndsNo
 
 TEST_F(OutputJobTest, NoPrinterOrAPrinterThatDoesNotOpenEndsQuietly)
 {
-    list.entries = {files.write("a", 100)};
+    list.m_paths = {files.write("a", 100)};
     {
         COutputJob job(list, 10, [](PRINTDLG&) { return false; }, progress);
         job.SetSpooler(spooler);
@@ -175,7 +175,7 @@ TEST_F(OutputJobTest, NoPrinterOrAPrinterThatDoesNotOpenEndsQuietly)
 
 TEST_F(OutputJobTest, AFailedStartSendsNothing)
 {
-    list.entries = {files.write("a", 100)};
+    list.m_paths = {files.write("a", 100)};
     spooler.failStartDoc = true;
     run(10);
     EXPECT_EQ(spooler.calls, QStringList({"OpenPrinter raw", "StartDocPrinter 1", "ClosePrinter"}));
@@ -191,7 +191,7 @@ TEST_F(OutputJobTest, SpoolerWriteFailuresStopTheJobAndAreReportedOnce)
         failing.failWriteAt = 1;
         failing.shortWriteAt = shortWrite;
         failing.failEndDoc = true; // already reported: no second message
-        list.entries = {files.write("a", 25600), files.write("b", 25600)};
+        list.m_paths = {files.write("a", 25600), files.write("b", 25600)};
         boxes.boxes.clear();
         COutputJob job(list, 10, selection.query(), progress);
         job.SetSpooler(failing);
@@ -205,7 +205,7 @@ TEST_F(OutputJobTest, SpoolerWriteFailuresStopTheJobAndAreReportedOnce)
 
 TEST_F(OutputJobTest, AFailedEndOfDocumentIsReported)
 {
-    list.entries = {files.write("a", 100)};
+    list.m_paths = {files.write("a", 100)};
     spooler.failEndDoc = true;
     const OutputResult result = run(10);
     EXPECT_EQ(spooler.calls, kDocumentOpen + writes({100}) + kDocumentEnd);
@@ -216,7 +216,7 @@ TEST_F(OutputJobTest, AFailedEndOfDocumentIsReported)
 
 TEST_F(OutputJobTest, BlockSizeZeroIsRefusedBeforeAnyPrinterIsOpened)
 {
-    list.entries = {files.write("a", 100)};
+    list.m_paths = {files.write("a", 100)};
     run(0);
     EXPECT_TRUE(spooler.calls.isEmpty());
     EXPECT_EQ(selection.queries, 0);
@@ -227,7 +227,7 @@ TEST_F(OutputJobTest, BlockSizeZeroIsRefusedBeforeAnyPrinterIsOpened)
 
 TEST_F(OutputJobTest, ABufferThatCannotBeAllocatedIsOutOfMemory)
 {
-    list.entries = {files.write("a", 100)};
+    list.m_paths = {files.write("a", 100)};
     // 4294967295 KB is four tebibytes, more than this machine's memory and swap.
     run(4294967295u);
     EXPECT_TRUE(spooler.calls.isEmpty());
@@ -240,7 +240,7 @@ TEST_F(OutputJobTest, BlockSizesPastThirtyTwoBitsDoNotWrap)
 {
     // 4,194,304 KB is 4 GiB: in 32 bits it would be a buffer of 0 bytes. The buffer is
     // reserved, not touched, so this runs on an ordinary machine.
-    list.entries = {files.write("a", 5000, 'q')};
+    list.m_paths = {files.write("a", 5000, 'q')};
     run(4194304u);
     EXPECT_EQ(spooler.calls, kDocumentOpen + writes({5000}) + kDocumentEnd);
     EXPECT_EQ(spooler.data, TempFiles::pattern(5000, 'q'));
@@ -249,7 +249,7 @@ TEST_F(OutputJobTest, BlockSizesPastThirtyTwoBitsDoNotWrap)
 TEST_F(OutputJobTest, FailureTextsComeInJapaneseWithJapaneseResources)
 {
     AfxSetResourceLanguage(ResourceLanguage::Japanese);
-    list.entries = {files.write("a", 25600), files.write("b", 25600)};
+    list.m_paths = {files.write("a", 25600), files.write("b", 25600)};
     fileFactory = [] { return std::make_unique<FailingFile>(1, 1); };
     run(10);
     spooler.failStartDoc = true;
@@ -273,7 +273,7 @@ TEST_F(OutputJobTest, SparseFileOverFourGibibytesIsSentWholeAndRunsToFullPercent
         ASSERT_EQ(::pwrite(fd, "END", 3, off_t(length - 3)), 3);
         ::close(fd);
     }
-    list.entries = {big};
+    list.m_paths = {big};
     spooler.keepData = false;
     const OutputResult result = run(65536);
     EXPECT_EQ(spooler.totalBytes, length);
@@ -291,7 +291,7 @@ TEST_F(OutputJobTest, AFileThatShrankAfterItsLengthWasTakenEndsWithoutHanging)
     {
         std::uint64_t GetLength() const override { return CFile::GetLength() + 100000; }
     };
-    list.entries = {files.write("a", 15000, 'a'), files.write("b", 100, 'b')};
+    list.m_paths = {files.write("a", 15000, 'a'), files.write("b", 100, 'b')};
     fileFactory = [] { return std::make_unique<ShrunkFile>(); };
     run(10);
     EXPECT_EQ(spooler.calls, kDocumentOpen + writes({10240, 4760, 100}) + kDocumentEnd);

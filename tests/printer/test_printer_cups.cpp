@@ -1,5 +1,6 @@
 // The printer selection against a real, private CUPS: restore, the default printer, save.
 #include "output/outputjob.h"
+#include "output/pathlist.h"
 #include "platform/cups_spooler.h"
 #include "platform/devnames.h"
 #include "platform/winapp.h"
@@ -75,22 +76,6 @@ protected:
     CWinApp app;
 };
 
-class NoFiles : public IOutputFileList
-{
-public:
-    QStringList entries;
-    int GetCount() const override { return int(entries.size()); }
-    QString GetText(int index) const override { return entries.at(index); }
-};
-
-class NoProgress : public IOutputProgress
-{
-public:
-    void SetPos(int) override {}
-    void SetRange(int, int) override {}
-    void SetPercent(const QString&) override {}
-};
-
 TEST_F(PrinterCupsTest, StoredQueueThatExistsIsRestoredAsStoredAndExplicit)
 {
     ASSERT_TRUE(cups.setDefault(QStringLiteral("alpha")));
@@ -107,9 +92,9 @@ TEST_F(PrinterCupsTest, StoredQueueThatExistsIsRestoredAsStoredAndExplicit)
 
     // The output job reaches the restored queue through the device-mode record.
     TempFiles files;
-    NoFiles list;
-    list.entries = {files.write(QStringLiteral("a.prn"), TempFiles::pattern(3000, 'x'))};
-    NoProgress progress;
+    CPathList list;
+    list.m_paths = {files.write(QStringLiteral("a.prn"), TempFiles::pattern(3000, 'x'))};
+    CNoProgress progress;
     MessageBoxRecorder boxes;
     COutputJob job(
         list, 10, [this](PRINTDLG& pd) { return app.GetPrinterDeviceDefaults(pd); }, progress);
