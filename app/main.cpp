@@ -41,5 +41,5 @@ int main(int argc, char* argv[])
         std::signal(SIGHUP, onTerminate);
         std::signal(SIGINT, onTerminate);
     }
-    return AfxWinMain(theApp, theApp.m_arguments);
+    return AfxWinMain(theApp);
 }

@@ -265,13 +265,12 @@ void AfxInstallGuiHandlers()
     AfxSetFileDialogHandler(showFileDialog);
 }
 
-int AfxWinMain(CWinApp& app, const QStringList& arguments)
+int AfxWinMain(CWinApp& app)
 {
     app.m_pszAppName = AfxGetAppName();
     app.m_pszProfileName = AfxProfileFileName(QCoreApplication::applicationFilePath());
     if (app.m_nCmdShow < 0)
         app.m_nCmdShow = SW_SHOWNORMAL;
-    (void)arguments;
     if (!app.InitInstance()) {
         app.CloseAllDocuments();
         return app.ExitInstance();

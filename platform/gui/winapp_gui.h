@@ -14,4 +14,4 @@ void AfxInstallGuiHandlers();
 
 // Drives the application object as the platform does: names, InitInstance, the message
 // loop, ExitInstance. Returns the process's exit code.
-int AfxWinMain(CWinApp& app, const QStringList& arguments);
+int AfxWinMain(CWinApp& app);
