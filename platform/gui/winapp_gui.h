@@ -2,8 +2,6 @@
 
 #include "platform/cmdtarget.h"
 
-#include <QStringList>
-
 class CWinApp;
 
 // The application's own commands behind every program's map: Exit and the recent files.
