@@ -1,5 +1,7 @@
 #include "platform/filedialog.h"
 
+#include <utility>
+
 namespace {
 FileDialogHandler& currentHandler()
 {
@@ -10,9 +12,7 @@ FileDialogHandler& currentHandler()
 
 FileDialogHandler AfxSetFileDialogHandler(FileDialogHandler handler)
 {
-    auto previous = std::move(currentHandler());
-    currentHandler() = std::move(handler);
-    return previous;
+    return std::exchange(currentHandler(), std::move(handler));
 }
 
 std::optional<QString> AfxRunFileDialog(const FileDialogRequest& request)

@@ -2,6 +2,8 @@
 #include "platform/printerpair.h"
 #include "platform/winapp.h"
 
+#include <utility>
+
 namespace {
 
 PrintDialogHandler& printDialogHandler()
@@ -21,9 +23,7 @@ bool sameStrings(const DevNamesStrings& a, const DevNamesStrings& b)
 // The handler frees no block: one it replaces by a new one is freed here, after it returns.
 PrintDialogHandler AfxSetPrintDialogHandler(PrintDialogHandler handler)
 {
-    PrintDialogHandler previous = std::move(printDialogHandler());
-    printDialogHandler() = std::move(handler);
-    return previous;
+    return std::exchange(printDialogHandler(), std::move(handler));
 }
 
 bool CWinApp::GetPrinterDeviceDefaults(PRINTDLG& pd)

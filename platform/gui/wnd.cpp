@@ -3,6 +3,7 @@
 #include "platform/winapp.h"
 
 #include <QDialog>
+#include <utility>
 
 CWnd::~CWnd()
 {
@@ -44,9 +45,7 @@ ModalDialogHandler& modalHandler()
 
 ModalDialogHandler AfxSetModalDialogHandler(ModalDialogHandler handler)
 {
-    auto previous = std::move(modalHandler());
-    modalHandler() = std::move(handler);
-    return previous;
+    return std::exchange(modalHandler(), std::move(handler));
 }
 
 int AfxRunModal(QDialog& dialog)
