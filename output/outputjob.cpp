@@ -12,8 +12,7 @@ COutputJob::COutputJob(const IOutputFileList& list, DWORD blockSize, PrinterQuer
     : m_list(list), m_blockSize(blockSize), m_printerQuery(std::move(printerQuery)),
       m_progress(progress), m_spooler(&AfxGetSpooler()),
       m_makeFile([] { return std::make_unique<CFile>(); })
-{
-}
+{}
 
 OutputResult COutputJob::Run()
 {
@@ -46,9 +45,8 @@ OutputResult COutputJob::Run()
         PRINTDLG pd;
         if (m_printerQuery && m_printerQuery(pd)) {
             CGlobalLock devMode(pd.hDevMode);
-            if (devMode &&
-                m_spooler->OpenPrinter(DevModeDeviceName(devMode.data(), devMode.size()),
-                                       &job.m_hPrinter)) {
+            if (devMode && m_spooler->OpenPrinter(DevModeDeviceName(devMode.data(), devMode.size()),
+                                                  &job.m_hPrinter)) {
                 if (m_spooler->StartDocPrinter(job.m_hPrinter, 1, docInfo) == 0) {
                     m_spooler->ClosePrinter(job.m_hPrinter);
                     job.m_hPrinter = nullptr;

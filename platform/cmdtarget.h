@@ -81,7 +81,11 @@ constexpr CCmdTarget::MessageMapEntry OnCommandRange(UINT first, UINT last, void
 template <typename T>
 constexpr CCmdTarget::MessageMapEntry OnUpdateCommandUi(UINT id, void (T::*pfn)(CCmdUI*))
 {
-    return {CN_UPDATE_COMMAND_UI, id, id, nullptr, nullptr,
+    return {CN_UPDATE_COMMAND_UI,
+            id,
+            id,
+            nullptr,
+            nullptr,
             static_cast<CCmdTarget::UpdateHandler>(pfn)};
 }
 
@@ -89,11 +93,18 @@ template <typename T>
 constexpr CCmdTarget::MessageMapEntry OnUpdateCommandUiRange(UINT first, UINT last,
                                                              void (T::*pfn)(CCmdUI*))
 {
-    return {CN_UPDATE_COMMAND_UI, first, last, nullptr, nullptr,
+    return {CN_UPDATE_COMMAND_UI,
+            first,
+            last,
+            nullptr,
+            nullptr,
             static_cast<CCmdTarget::UpdateHandler>(pfn)};
 }
 
 #define DECLARE_MESSAGE_MAP()                                                                      \
 public:                                                                                            \
     static const MessageMap messageMap;                                                            \
-    const MessageMap* GetMessageMap() const override { return &messageMap; }
+    const MessageMap* GetMessageMap() const override                                               \
+    {                                                                                              \
+        return &messageMap;                                                                        \
+    }

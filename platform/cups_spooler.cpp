@@ -85,7 +85,7 @@ PrinterInfo infoOf(const cups_dest_t& dest)
     info.makeModel = option(dest, "printer-make-and-model");
     info.location = option(dest, "printer-location");
     const int state = option(dest, "printer-state").toInt();
-    info.status = state == 5 ? QStringLiteral("stopped")
+    info.status = state == 5   ? QStringLiteral("stopped")
                   : state == 4 ? QStringLiteral("printing")
                                : QStringLiteral("idle");
     const QString message = option(dest, "printer-state-message");
@@ -151,7 +151,8 @@ DWORD CCupsSpooler::StartDocPrinter(HANDLE hPrinter, DWORD, const DOC_INFO_1& do
     if (!printer->instance.isEmpty()) {
         for (const auto& [name, value] : printer->options) {
             if (!name.startsWith("printer-") && name != "device-uri" && !name.startsWith("marker-"))
-                numOptions = cupsAddOption(name.constData(), value.constData(), numOptions, &options);
+                numOptions =
+                    cupsAddOption(name.constData(), value.constData(), numOptions, &options);
         }
     }
     const int jobId = cupsCreateJob(printer->http.get(), printer->queue.constData(),
@@ -159,10 +160,9 @@ DWORD CCupsSpooler::StartDocPrinter(HANDLE hPrinter, DWORD, const DOC_INFO_1& do
     cupsFreeOptions(numOptions, options);
     if (jobId <= 0)
         return 0;
-    const char* format =
-        docInfo.pDatatype.compare(QLatin1String("RAW"), Qt::CaseInsensitive) == 0
-            ? CUPS_FORMAT_RAW
-            : CUPS_FORMAT_AUTO;
+    const char* format = docInfo.pDatatype.compare(QLatin1String("RAW"), Qt::CaseInsensitive) == 0
+                             ? CUPS_FORMAT_RAW
+                             : CUPS_FORMAT_AUTO;
     if (cupsStartDocument(printer->http.get(), printer->queue.constData(), jobId,
                           printer->title.constData(), format, 1) != HTTP_STATUS_CONTINUE) {
         cupsCancelJob2(printer->http.get(), printer->queue.constData(), jobId, 0);

@@ -11,7 +11,8 @@ class CDocument;
 class CDocTemplate
 {
 public:
-    enum DocStringIndex {
+    enum DocStringIndex
+    {
         windowTitle = 0,
         docName = 1,
         fileNewName = 2,

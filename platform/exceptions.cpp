@@ -22,8 +22,7 @@ bool CMemoryException::GetErrorMessage(QString& message) const
 
 CFileException::CFileException(int cause, int osError, QString fileName)
     : m_cause(cause), m_lOsError(osError), m_strFileName(std::move(fileName))
-{
-}
+{}
 
 int CFileException::OsErrorToException(int osError)
 {

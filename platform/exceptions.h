@@ -27,7 +27,8 @@ public:
 class CFileException : public CException
 {
 public:
-    enum Cause {
+    enum Cause
+    {
         none = 0,
         genericException = 1,
         fileNotFound = 2,

@@ -16,8 +16,8 @@ bool CFile::Open(const QString& fileName, UINT, CFileException* pError)
     Abort();
     auto fail = [&](int osError) {
         if (pError)
-            *pError = CFileException(CFileException::OsErrorToException(osError), osError,
-                                     fileName);
+            *pError =
+                CFileException(CFileException::OsErrorToException(osError), osError, fileName);
         return false;
     };
 
@@ -29,7 +29,8 @@ bool CFile::Open(const QString& fileName, UINT, CFileException* pError)
     const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return fail(errno);
-    struct stat st {};
+    struct stat st
+    {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const int osError = S_ISDIR(st.st_mode) ? EISDIR : EACCES;
         ::close(fd);
@@ -42,7 +43,8 @@ bool CFile::Open(const QString& fileName, UINT, CFileException* pError)
 
 std::uint64_t CFile::GetLength() const
 {
-    struct stat st {};
+    struct stat st
+    {};
     if (::fstat(m_hFile, &st) != 0)
         CFileException::ThrowOsError(errno);
     return static_cast<std::uint64_t>(st.st_size);

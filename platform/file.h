@@ -10,7 +10,8 @@
 class CFile
 {
 public:
-    enum OpenFlags : UINT {
+    enum OpenFlags : UINT
+    {
         modeRead = 0x0000,
     };
 

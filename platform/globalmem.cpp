@@ -17,8 +17,9 @@ HGLOBAL GlobalAlloc(UINT flags, std::size_t bytes)
     if (!block)
         return nullptr;
     // A zero-byte block still has an address to lock.
-    block->data = static_cast<unsigned char*>(
-        (flags & GMEM_ZEROINIT) ? std::calloc(bytes ? bytes : 1, 1) : std::malloc(bytes ? bytes : 1));
+    block->data =
+        static_cast<unsigned char*>((flags & GMEM_ZEROINIT) ? std::calloc(bytes ? bytes : 1, 1)
+                                                            : std::malloc(bytes ? bytes : 1));
     if (!block->data) {
         delete block;
         return nullptr;

@@ -71,7 +71,7 @@ inline constexpr UINT MF_SEPARATOR = 0x0800;
 struct MenuItemTemplate
 {
     UINT flags;
-    UINT id; // 0 for popups and separators
+    UINT id;          // 0 for popups and separators
     const char* text; // "\t" before the shortcut text
 };
 

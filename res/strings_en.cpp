@@ -1,7 +1,6 @@
 #include "res/resource.h"
 #include "res/stringtable.h"
 
-
 // English string table (language 1033).
 static const StringTableEntry kEnglish[] = {
     {IDR_MAINFRAME, "Rawcast\n\nRawcas\n\n\nRawcast.Document\nRawcas Document"},

@@ -141,8 +141,7 @@ void CRawcastView::OnFilePrintDirect()
     }
     UpdateData(true);
     // The printer the command line names, for this job only.
-    CommandLinePrinter printer(info->m_strDriverName, info->m_strPrinterName,
-                               info->m_strPortName);
+    CommandLinePrinter printer(info->m_strDriverName, info->m_strPrinterName, info->m_strPortName);
     if (!printer.IsOpen()) {
         if (m_list.GetCount() > 0)
             AfxMessageBox(AFX_IDP_FAILED_TO_START_PRINT);

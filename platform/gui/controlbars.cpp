@@ -70,7 +70,8 @@ bool CToolBar::LoadToolBar(UINT nIDResource)
             toolBar->addSeparator();
             continue;
         }
-        const QPixmap icon = bitmap.copy(picture++ * image.width(), 0, image.width(), image.height());
+        const QPixmap icon =
+            bitmap.copy(picture++ * image.width(), 0, image.width(), image.height());
         const QString prompt = AfxLoadString(command);
         auto* action = toolBar->addAction(QIcon(icon), prompt.section(QLatin1Char('\n'), 1, 1));
         action->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));

@@ -14,8 +14,7 @@ class CDataExchange
 public:
     CDataExchange(CFormView* pDlgWnd, bool bSaveAndValidate)
         : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd)
-    {
-    }
+    {}
 
     // Ends the exchange: UpdateData returns false.
     [[noreturn]] void Fail();
@@ -26,8 +25,7 @@ public:
 
 // Thrown by CDataExchange::Fail, caught by UpdateData.
 struct CDataExchangeFailure
-{
-};
+{};
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CListBox& control);
 void DDX_Control(CDataExchange* pDX, int nIDC, CProgressCtrl& control);

@@ -16,7 +16,8 @@ int CDialog::DoModal()
     if (dialogTemplate->style & WS_SYSMENU)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     dialog.setWindowFlags(flags);
-    dialog.setWindowTitle(QString::fromUtf8(dialogTemplate->caption ? dialogTemplate->caption : ""));
+    dialog.setWindowTitle(
+        QString::fromUtf8(dialogTemplate->caption ? dialogTemplate->caption : ""));
     m_builder.Build(*dialogTemplate, &dialog, [this](int id) {
         if (id == IDOK)
             OnOK();

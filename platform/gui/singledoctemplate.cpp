@@ -13,8 +13,7 @@ CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, DocumentFactory documen
     : m_nIDResource(nIDResource), m_makeDocument(std::move(document)),
       m_makeFrame(std::move(frame)), m_makeView(std::move(view)),
       m_strDocStrings(AfxLoadString(nIDResource))
-{
-}
+{}
 
 CSingleDocTemplate::~CSingleDocTemplate()
 {
@@ -44,8 +43,8 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const QString& pathName, bool bM
     if (!m_pFrame) {
         std::unique_ptr<CFrameWnd> frame = m_makeFrame();
         CCreateContext context{m_makeView, m_pOnlyDoc.get()};
-        if (!frame || !frame->LoadFrame(m_nIDResource, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
-                                        &context)) {
+        if (!frame ||
+            !frame->LoadFrame(m_nIDResource, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, &context)) {
             AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC);
             frame.reset();
             if (created)

@@ -53,9 +53,9 @@ TEST_F(OutputJobTest, ThreeFilesGoBlockByBlockIntoOneRawDocument)
 
     const OutputResult result = run(10);
 
-    EXPECT_EQ(spooler.calls, kDocumentOpen + writes({10240, 10240, 5120, 10240, 10240, 5120,
-                                                     10240, 10240, 5120}) +
-                                 kDocumentEnd);
+    EXPECT_EQ(spooler.calls,
+              kDocumentOpen + writes({10240, 10240, 5120, 10240, 10240, 5120, 10240, 10240, 5120}) +
+                  kDocumentEnd);
     EXPECT_EQ(spooler.data, TempFiles::pattern(25600, 'a') + TempFiles::pattern(25600, 'b') +
                                 TempFiles::pattern(25600, 'c'));
     EXPECT_EQ(spooler.docInfo.pDocName, "Rawcast");
@@ -160,7 +160,8 @@ TEST_F(OutputJobTest, NoPrinterOrAPrinterThatDoesNotOpenEndsQuietly)
 {
     list.m_paths = {files.write("a", 100)};
     {
-        COutputJob job(list, 10, [](PRINTDLG&) { return false; }, progress);
+        COutputJob job(
+            list, 10, [](PRINTDLG&) { return false; }, progress);
         job.SetSpooler(spooler);
         EXPECT_FALSE(job.Run().printerOpened);
         EXPECT_TRUE(spooler.calls.isEmpty());

@@ -69,9 +69,8 @@ bool RecordingSpooler::ClosePrinter(HANDLE)
     return true;
 }
 
-long RecordingSpooler::DocumentProperties(HANDLE, const QString& deviceName,
-                                          void* pDevModeOutput, std::size_t outputSize,
-                                          DWORD mode)
+long RecordingSpooler::DocumentProperties(HANDLE, const QString& deviceName, void* pDevModeOutput,
+                                          std::size_t outputSize, DWORD mode)
 {
     calls << QStringLiteral("DocumentProperties %1").arg(mode);
     QByteArray record = deviceName.toUtf8() + QByteArray("\0copies=1\0\0", 11);

@@ -31,7 +31,7 @@ public:
     // The calls in order, by name ("OpenPrinter", "WritePrinter 10240", ...).
     QStringList calls;
     std::vector<std::size_t> writes;
-    QByteArray data;          // every byte written, unless keepData is false
+    QByteArray data; // every byte written, unless keepData is false
     bool keepData = true;
     std::uint64_t totalBytes = 0;
     QString openedName;

@@ -4,11 +4,11 @@
 
 MessageBoxRecorder::MessageBoxRecorder()
 {
-    m_previous = AfxSetMessageBoxHandler([this](const QString& caption, const QString& text,
-                                                UINT type) {
-        boxes.push_back({caption, text, type});
-        return answer;
-    });
+    m_previous =
+        AfxSetMessageBoxHandler([this](const QString& caption, const QString& text, UINT type) {
+            boxes.push_back({caption, text, type});
+            return answer;
+        });
 }
 
 MessageBoxRecorder::~MessageBoxRecorder()
